@@ -84,3 +84,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+// The wait must not write into the player's directory, least of all over a
+// file of the player's own.
+TEST(WorkingDirectory, PlayersOwnFilesAreUntouched) {
+    Game game;
+    game.input = "5\n";
+    game.files = {{"0", "the player's own file\n"}, {"nul", "another\n"}};
+    const Outcome outcome = run_game(game);
+    EXPECT_EQ(outcome.out, kPrompt + kWin + target().eol);
+    EXPECT_EQ(outcome.files, game.files);
+}
+
+}  // namespace

@@ -1,0 +1,27 @@
+#!/bin/sh
+# The form of the Windows program: a 64-bit console executable that imports
+# only the system's own DLLs and carries its manifest (type 24, ID 1) asking
+# for the invoking user's privilege level.
+#   windows_executable.sh EXE OBJDUMP READOBJ
+exe=$1 objdump=$2 readobj=$3
+fail=0
+check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
+
+headers=$("$objdump" -p "$exe") || exit 1
+check test "$(printf '%s\n' "$headers" | sed -n 's/^Magic[[:space:]]*\([0-9a-f]*\).*/\1/p')" = 020b
+check test "$(printf '%s\n' "$headers" | sed -n 's/^Subsystem[[:space:]]*\([0-9a-f]*\).*/\1/p')" = 00000003
+dlls=$(printf '%s\n' "$headers" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
+echo "imports:" $dlls
+for dll in $dlls; do
+    case $dll in
+    kernel32.dll | msvcrt.dll | ucrtbase.dll | api-ms-win-*.dll | user32.dll | advapi32.dll) ;;
+    *) echo "FAILED: imports $dll, which is not part of Windows"; fail=1 ;;
+    esac
+done
+
+resources=$("$readobj" --coff-resources "$exe") || exit 1
+manifests=$(printf '%s\n' "$resources" | grep -A4 'Type: MANIFEST (ID 24)' | grep -c 'Name: (ID 1)')
+check test "$manifests" = 1
+check grep -q 'level="asInvoker"' "$exe"
+check grep -q 'uiAccess="false"' "$exe"
+exit $fail
