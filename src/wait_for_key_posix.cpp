@@ -12,9 +12,11 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstddef>
+#include <iterator>
 
 #include "wait_for_key.h"
 
@@ -43,12 +45,8 @@ extern "C" void record_signal(int sig) {
 }
 
 bool any_arrived() {
-    for (const auto& flag : arrived) {
-        if (flag != 0) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(std::begin(arrived), std::end(arrived),
+                       [](const volatile std::sig_atomic_t& flag) { return flag != 0; });
 }
 
 bool has_arrived(int sig) {
@@ -60,39 +58,115 @@ bool has_arrived(int sig) {
     return false;
 }
 
+// Catches kCaught for as long as it lives, and puts back what was there.
 // A signal that was ignored when we started stays ignored: whoever started
 // us (nohup, a background job without job control) meant it.
-void catch_signals(struct sigaction (&previous)[kCaughtCount]) {
-    struct sigaction action {};
-    action.sa_handler = record_signal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = 0;  // no SA_RESTART: a blocked call must return to let us act
-    for (std::size_t i = 0; i < kCaughtCount; ++i) {
-        arrived[i] = 0;
-        sigaction(kCaught[i], nullptr, &previous[i]);
-        if (previous[i].sa_handler != SIG_IGN) {
-            sigaction(kCaught[i], &action, nullptr);
+class CaughtSignals {
+  public:
+    CaughtSignals() {
+        struct sigaction action {};
+        action.sa_handler = record_signal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = 0;  // no SA_RESTART: a blocked call must return to let us act
+        for (std::size_t i = 0; i < kCaughtCount; ++i) {
+            arrived[i] = 0;
+            sigaction(kCaught[i], nullptr, &previous_[i]);
+            if (previous_[i].sa_handler != SIG_IGN) {
+                sigaction(kCaught[i], &action, nullptr);
+            }
         }
     }
-}
-
-void release_signals(const struct sigaction (&previous)[kCaughtCount]) {
-    for (std::size_t i = 0; i < kCaughtCount; ++i) {
-        sigaction(kCaught[i], &previous[i], nullptr);
+    ~CaughtSignals() {
+        for (std::size_t i = 0; i < kCaughtCount; ++i) {
+            sigaction(kCaught[i], &previous_[i], nullptr);
+        }
     }
-}
+    CaughtSignals(const CaughtSignals&) = delete;
+    CaughtSignals& operator=(const CaughtSignals&) = delete;
+    CaughtSignals(CaughtSignals&&) = delete;
+    CaughtSignals& operator=(CaughtSignals&&) = delete;
+
+  private:
+    struct sigaction previous_[kCaughtCount] {};
+};
+
+// The pipe the handlers write to. Without it (no descriptors left) the wait
+// still works; a signal that lands just before select() then waits for a key.
+class WakePipe {
+  public:
+    WakePipe() {
+        int ends[2];
+        if (pipe(ends) != 0) {
+            return;
+        }
+        for (const int end : ends) {
+            fcntl(end, F_SETFD, FD_CLOEXEC);
+            fcntl(end, F_SETFL, fcntl(end, F_GETFL) | O_NONBLOCK);
+        }
+        read_ = ends[0];
+        write_ = ends[1];
+        if (read_ < FD_SETSIZE) {
+            wake_fd = write_;
+        }
+    }
+    ~WakePipe() {
+        wake_fd = -1;
+        if (read_ >= 0) {
+            close(read_);
+            close(write_);
+        }
+    }
+    WakePipe(const WakePipe&) = delete;
+    WakePipe& operator=(const WakePipe&) = delete;
+    WakePipe(WakePipe&&) = delete;
+    WakePipe& operator=(WakePipe&&) = delete;
+
+    // The end to watch, or -1 when there is none that select() can take.
+    int read_end() const { return wake_fd >= 0 ? read_ : -1; }
+
+    void drain() const {
+        char bytes[16];
+        while (read(read_, bytes, sizeof bytes) > 0) {
+        }
+    }
+
+  private:
+    int read_ = -1;
+    int write_ = -1;
+};
 
 bool same_settings(const termios& a, const termios& b) {
     if (a.c_iflag != b.c_iflag || a.c_oflag != b.c_oflag || a.c_cflag != b.c_cflag ||
         a.c_lflag != b.c_lflag) {
         return false;
     }
-    for (std::size_t i = 0; i < NCCS; ++i) {
-        if (a.c_cc[i] != b.c_cc[i]) {
+    return std::equal(std::begin(a.c_cc), std::end(a.c_cc), std::begin(b.c_cc));
+}
+
+// Blocks until the terminal has input (true), or a caught signal has arrived
+// or select() fails (false).
+bool input_ready(int fd, const WakePipe& wake) {
+    const int wake_read = wake.read_end();
+    while (!any_arrived()) {
+        fd_set ready;
+        FD_ZERO(&ready);
+        FD_SET(fd, &ready);
+        if (wake_read >= 0) {
+            FD_SET(wake_read, &ready);
+        }
+        if (select(std::max(fd, wake_read) + 1, &ready, nullptr, nullptr, nullptr) < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
             return false;
         }
+        if (wake_read >= 0 && FD_ISSET(wake_read, &ready)) {
+            wake.drain();
+        } else {
+            return true;
+        }
     }
-    return true;
+    return false;
 }
 
 // Keys such as arrows send an escape sequence; its bytes usually come in one
@@ -115,28 +189,9 @@ void swallow_escape_tail(int fd) {
     }
 }
 
-// Blocks until a key arrives or a caught signal does. Returns true for a key.
-bool read_one_key(int fd, int wake_read) {
-    const int highest = fd > wake_read ? fd : wake_read;
-    while (!any_arrived()) {
-        fd_set ready;
-        FD_ZERO(&ready);
-        FD_SET(fd, &ready);
-        if (wake_read >= 0) {
-            FD_SET(wake_read, &ready);
-        }
-        if (select(highest + 1, &ready, nullptr, nullptr, nullptr) < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        if (wake_read >= 0 && FD_ISSET(wake_read, &ready)) {
-            char drained[16];
-            while (read(wake_read, drained, sizeof drained) > 0) {
-            }
-            continue;
-        }
+// Blocks until one key has been read, or a caught signal has arrived.
+void read_one_key(int fd, const WakePipe& wake) {
+    while (input_ready(fd, wake)) {
         char key[32];
         const ssize_t got = read(fd, key, sizeof key);
         if (got < 0 && (errno == EINTR || errno == EAGAIN)) {
@@ -145,23 +200,65 @@ bool read_one_key(int fd, int wake_read) {
         if (got == 1 && key[0] == '\x1b') {
             swallow_escape_tail(fd);
         }
-        return true;  // a key, or the terminal has gone: either way the wait is over
+        return;  // a key, or the terminal has gone: either way the wait is over
     }
-    return false;
 }
 
 // Gives up quietly when we are no longer the terminal's foreground job: the
 // SIGTTOU that says so is recorded, and the terminal is the shell's by then.
-bool restore_terminal(int fd, const termios& found) {
+void restore_terminal(int fd, const termios& found) {
     while (tcsetattr(fd, TCSAFLUSH, &found) != 0) {
         if (errno != EINTR || has_arrived(SIGTTOU)) {
-            return false;
+            return;
         }
     }
+}
+
+// The terminal as we found it, and as we set it for the wait.
+struct Settings {
+    termios found{};
+    termios raw{};
+    bool known = false;
+};
+
+// Reads the terminal afresh: after a stop the player may have changed it.
+// Only if it still holds our own settings (we could not hand it back) is
+// the earlier reading the truer one.
+bool read_settings(int fd, Settings& settings) {
+    termios now{};
+    if (tcgetattr(fd, &now) != 0) {
+        return false;
+    }
+    if (!settings.known || !same_settings(now, settings.raw)) {
+        settings.found = now;
+        settings.known = true;
+    }
+    settings.raw = settings.found;
+    settings.raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | IEXTEN);
+    settings.raw.c_iflag &= ~static_cast<tcflag_t>(IXON);  // Ctrl-S is a key like any other
+    settings.raw.c_cc[VMIN] = 1;
+    settings.raw.c_cc[VTIME] = 0;
     return true;
 }
 
 bool is_stop(int sig) { return sig == SIGTSTP || sig == SIGTTIN || sig == SIGTTOU; }
+
+// Sends each recorded signal again, now that the previous dispositions are
+// back: it ends the program, or stops it until it is continued. Returns
+// whether the wait must start over (after a stop).
+bool resend_arrived() {
+    bool restart = false;
+    for (std::size_t i = 0; i < kCaughtCount; ++i) {
+        if (arrived[i] == 0) {
+            continue;
+        }
+        restart = restart || kCaught[i] == SIGCONT || is_stop(kCaught[i]);
+        if (kCaught[i] != SIGCONT) {
+            static_cast<void>(std::raise(kCaught[i]));
+        }
+    }
+    return restart;
+}
 
 }  // namespace
 
@@ -170,79 +267,22 @@ void wait_for_key() {
     if (isatty(fd) == 0) {
         return;  // nobody can press a key on a pipe or a file
     }
-
-    // Without the pipe (no descriptors left) the wait still works; a signal
-    // that lands just before select() then waits for the key.
-    int wake[2] = {-1, -1};
-    if (pipe(wake) == 0) {
-        for (const int end : wake) {
-            fcntl(end, F_SETFD, FD_CLOEXEC);
-            fcntl(end, F_SETFL, fcntl(end, F_GETFL) | O_NONBLOCK);
-        }
-        if (wake[0] < FD_SETSIZE) {
-            wake_fd = wake[1];
-        } else {
-            close(wake[0]);
-            close(wake[1]);
-            wake[0] = wake[1] = -1;
-        }
-    }
-
-    termios found{};
-    termios raw{};
-    bool have_found = false;
-    for (;;) {
-        struct sigaction previous[kCaughtCount];
-        catch_signals(previous);
-
-        // After a stop, the terminal is read afresh: the player may have
-        // changed it meanwhile. Only if it still holds our own settings (we
-        // could not hand it back) is the earlier reading the truer one.
-        termios now{};
-        const bool readable = tcgetattr(fd, &now) == 0;
-        if (readable && !(have_found && same_settings(now, raw))) {
-            found = now;
-            have_found = true;
-        }
-
-        bool waited = false;
-        if (have_found && readable) {
-            raw = found;
-            raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | IEXTEN);
-            raw.c_iflag &= ~static_cast<tcflag_t>(IXON);  // Ctrl-S is a key like any other
-            raw.c_cc[VMIN] = 1;
-            raw.c_cc[VTIME] = 0;
+    const WakePipe wake;
+    Settings settings;
+    bool restart = true;
+    while (restart) {
+        {
+            const CaughtSignals caught;
+            if (!read_settings(fd, settings)) {
+                return;
+            }
             // TCSAFLUSH drops what was typed ahead (the rest of a long guess
             // line among it), so only a key pressed during the wait ends it.
-            if (tcsetattr(fd, TCSAFLUSH, &raw) == 0) {
-                read_one_key(fd, wake[0]);
-                restore_terminal(fd, found);
-            }
-            waited = true;
-        }
-        release_signals(previous);
-
-        bool restart = false;
-        for (std::size_t i = 0; i < kCaughtCount; ++i) {
-            if (arrived[i] == 0) {
-                continue;
-            }
-            if (kCaught[i] == SIGCONT || is_stop(kCaught[i])) {
-                restart = true;
-            }
-            if (kCaught[i] != SIGCONT) {
-                std::raise(kCaught[i]);  // ends the program, or stops it until it is continued
+            if (tcsetattr(fd, TCSAFLUSH, &settings.raw) == 0) {
+                read_one_key(fd, wake);
+                restore_terminal(fd, settings.found);
             }
         }
-        if (!restart || !waited) {
-            break;
-        }
-    }
-
-    wake_fd = -1;
-    for (const int end : wake) {
-        if (end >= 0) {
-            close(end);
-        }
+        restart = resend_arrived();
     }
 }

@@ -8,4 +8,7 @@
 
 #include "wait_for_key.h"
 
-void wait_for_key() { static_cast<void>(std::system("pause>nul")); }
+void wait_for_key() {
+    // NOLINTNEXTLINE(cert-env33-c): the interpreter's pause is the wait itself
+    static_cast<void>(std::system("pause>nul"));
+}
