@@ -13,8 +13,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Lets CTest and custom commands run the program where the build runs.
-find_program(GUESS_WINE64 NAMES wine64 PATHS /usr/lib/wine)
-if(GUESS_WINE64)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${GUESS_WINE64})
-endif()

@@ -83,10 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Fault{"OutputBrokenPipe", Input::Pipe, Output::BrokenPipe}),
     [](const testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
 
-}  // namespace
-
-namespace {
-
 // The wait must not write into the player's directory, least of all over a
 // file of the player's own.
 TEST(WorkingDirectory, PlayersOwnFilesAreUntouched) {
