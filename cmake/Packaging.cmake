@@ -3,18 +3,28 @@ set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The guess developers")
 set(CPACK_PACKAGE_CONTACT "The guess developers <guess@users.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "one-shot number-guessing game for the console")
 set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES TRUE)
+
+# Which installed components each package holds (cmake/Install.cmake); read
+# by cmake/PackageComponents.cmake when CPack runs.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageComponents.cmake)
+set(CPACK_GUESS_BUILD_DIR ${PROJECT_BINARY_DIR})
 
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64)
+    set(CPACK_GUESS_COMPONENTS_ZIP program docs)
 else()
     set(CPACK_GENERATOR DEB TGZ)
     string(TOLOWER ${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR} platform)
     set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${platform})
 
+    # The Debian package: the program as a distribution builds it, linked
+    # against the system's libraries, which its Depends then names.
+    set(CPACK_GUESS_COMPONENTS_DEB program docs debian)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION games)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -24,9 +34,14 @@ else()
         "one line whether it was the winning number. The game then waits for a\n"
         "key and ends. It keeps no state and reads no files or options.")
     string(JOIN "" CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_DEBIAN_PACKAGE_DESCRIPTION})
-    # A static program needs nothing; a dynamic one needs what it links.
-    if(NOT GUESS_STATIC)
-        set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+    # The .tar.gz: the static program where there is one, which runs on any
+    # Linux of its architecture.
+    if(GUESS_STATIC_PROGRAM)
+        set(CPACK_GUESS_COMPONENTS_TGZ static docs)
+    else()
+        set(CPACK_GUESS_COMPONENTS_TGZ program docs)
     endif()
 endif()
 

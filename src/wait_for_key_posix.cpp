@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstddef>
+#include <initializer_list>
 #include <iterator>
 
 #include "wait_for_key.h"
@@ -143,24 +144,33 @@ bool same_settings(const termios& a, const termios& b) {
     return std::equal(std::begin(a.c_cc), std::end(a.c_cc), std::begin(b.c_cc));
 }
 
+// A set for select() of the descriptors given, leaving out -1 (none).
+fd_set watched(std::initializer_list<int> fds) {
+    fd_set set;
+    FD_ZERO(&set);
+    for (const int fd : fds) {
+        if (fd >= 0) {
+            FD_SET(fd, &set);
+        }
+    }
+    return set;
+}
+
+bool is_set(int fd, const fd_set& set) { return fd >= 0 && FD_ISSET(fd, &set); }
+
 // Blocks until the terminal has input (true), or a caught signal has arrived
 // or select() fails (false).
 bool input_ready(int fd, const WakePipe& wake) {
     const int wake_read = wake.read_end();
     while (!any_arrived()) {
-        fd_set ready;
-        FD_ZERO(&ready);
-        FD_SET(fd, &ready);
-        if (wake_read >= 0) {
-            FD_SET(wake_read, &ready);
-        }
+        fd_set ready = watched({fd, wake_read});
         if (select(std::max(fd, wake_read) + 1, &ready, nullptr, nullptr, nullptr) < 0) {
             if (errno == EINTR) {
                 continue;
             }
             return false;
         }
-        if (wake_read >= 0 && FD_ISSET(wake_read, &ready)) {
+        if (is_set(wake_read, ready)) {
             wake.drain();
         } else {
             return true;
@@ -175,9 +185,7 @@ bool input_ready(int fd, const WakePipe& wake) {
 // the tail of the key as typed input.
 void swallow_escape_tail(int fd) {
     for (int reads = 0; reads < 8; ++reads) {
-        fd_set ready;
-        FD_ZERO(&ready);
-        FD_SET(fd, &ready);
+        fd_set ready = watched({fd});
         timeval grace{0, 50000};
         if (select(fd + 1, &ready, nullptr, nullptr, &grace) <= 0 || any_arrived()) {
             return;

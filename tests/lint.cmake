@@ -9,10 +9,11 @@ file(GLOB formatted CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h
     ${PROJECT_SOURCE_DIR}/tests/*.cpp ${PROJECT_SOURCE_DIR}/tests/*.h)
 
-foreach(tool GUESS_CLANG_TIDY GUESS_CLANG_FORMAT GUESS_GROFF)
-    if(NOT ${tool})
-        add_test(NAME lint.${tool}-skipped COMMAND ${CMAKE_COMMAND} -E echo "${tool} not installed: skipped")
-        set_tests_properties(lint.${tool}-skipped PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
+foreach(tool clang-tidy clang-format groff)
+    string(MAKE_C_IDENTIFIER GUESS_${tool} var)
+    string(TOUPPER ${var} var)
+    if(NOT ${var})
+        guess_skip(lint.${tool}-skipped "${tool} not installed: its check skipped (apt-get install clang-tidy clang-format groff-base)")
     endif()
 endforeach()
 

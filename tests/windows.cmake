@@ -16,9 +16,7 @@ endforeach()
 
 if(missing)
     set(why "Windows tests skipped: not installed: ${missing} (apt-get install g++-mingw-w64-x86-64-posix wine64 llvm)")
-    message(WARNING "${why}")
-    add_test(NAME windows.skipped COMMAND ${CMAKE_COMMAND} -E echo "${why}")
-    set_tests_properties(windows.skipped PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
+    guess_skip(windows.skipped "${why}")
     return()
 endif()
 

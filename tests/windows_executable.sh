@@ -1,7 +1,7 @@
 #!/bin/sh
-# The form of the Windows program: a 64-bit console executable that imports
-# only the system's own DLLs and carries its manifest (type 24, ID 1) asking
-# for the invoking user's privilege level.
+# The form of the Windows program: a hardened 64-bit console executable that
+# imports only the system's own DLLs and carries its manifest (type 24, ID 1)
+# asking for the invoking user's privilege level.
 #   windows_executable.sh EXE OBJDUMP READOBJ
 exe=$1 objdump=$2 readobj=$3
 fail=0
@@ -10,6 +10,12 @@ check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
 headers=$("$objdump" -p "$exe") || exit 1
 check test "$(printf '%s\n' "$headers" | sed -n 's/^Magic[[:space:]]*\([0-9a-f]*\).*/\1/p')" = 020b
 check test "$(printf '%s\n' "$headers" | sed -n 's/^Subsystem[[:space:]]*\([0-9a-f]*\).*/\1/p')" = 00000003
+# Loaded at a random address with 64-bit entropy, no code run from data, and
+# none of the old terminal server compatibility paths.
+has_flag() { printf '%s\n' "$headers" | grep -q "^[[:space:]]*$1\$"; }
+for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT TERMINAL_SERVICE_AWARE; do
+    check has_flag $flag
+done
 dlls=$(printf '%s\n' "$headers" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
 echo "imports:" $dlls
 for dll in $dlls; do

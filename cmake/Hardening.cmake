@@ -1,0 +1,63 @@
+# The hardening a distribution gives its programs, on the target alone and
+# only where the compiler and linker take it.
+include(CheckCXXCompilerFlag)
+include(CheckLinkerFlag)
+include(CheckPIESupported)
+
+check_pie_supported(LANGUAGES CXX)
+
+# Takes each flag the toolchain accepts; `kind` is COMPILE or LINK.
+function(guess_flags_if_taken target kind)
+    foreach(flag IN LISTS ARGN)
+        string(REPLACE "LINKER:" "" shown ${flag})
+        string(MAKE_C_IDENTIFIER "GUESS_${kind}S${shown}" taken)
+        if(kind STREQUAL "COMPILE")
+            check_cxx_compiler_flag(${flag} ${taken})
+        else()
+            check_linker_flag(CXX ${flag} ${taken})
+        endif()
+        if(${taken})
+            if(kind STREQUAL "COMPILE")
+                target_compile_options(${target} PRIVATE ${flag})
+            else()
+                target_link_options(${target} PRIVATE ${flag})
+            endif()
+        endif()
+    endforeach()
+endfunction()
+
+function(guess_harden target)
+    if(MSVC)
+        return()  # its linker sets the Windows bits below by default
+    endif()
+    if(WIN32)
+        # Address space randomisation (with 64-bit entropy), no execution from
+        # data, and no compatibility paths for old terminal servers: what
+        # Windows' own linker sets for a console program.
+        guess_flags_if_taken(${target} LINK
+            LINKER:--dynamicbase LINKER:--high-entropy-va LINKER:--nxcompat LINKER:--tsaware)
+        return()
+    endif()
+    set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+    # -fcf-protection is x86's control-flow protection, -mbranch-protection
+    # arm64's: each compiler takes only its own.
+    guess_flags_if_taken(${target} COMPILE
+        -fstack-protector-strong -fcf-protection=full -mbranch-protection=standard)
+    guess_flags_if_taken(${target} LINK LINKER:-z,relro LINKER:-z,now)
+    # Checked string and buffer calls need the optimiser to know object sizes.
+    target_compile_options(${target} PRIVATE
+        $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
+endfunction()
+
+# A static program that is still position independent, so that it is loaded
+# at a random address. Packed relative relocations keep its start-up cheap:
+# it relocates itself before main(), and most of that work is one entry per
+# pointer otherwise.
+function(guess_link_static_pie target)
+    # Compiled as for a PIE, but linked without the -pie that the property
+    # would add after ours and that would make the program dynamic again.
+    set_property(TARGET ${target} PROPERTY POSITION_INDEPENDENT_CODE)
+    target_compile_options(${target} PRIVATE -fPIE)
+    target_link_options(${target} PRIVATE -static-pie)
+    guess_flags_if_taken(${target} LINK LINKER:-z,pack-relative-relocs)
+endfunction()

@@ -1,0 +1,36 @@
+#!/bin/sh
+# The hardening of a built Linux program, read off it and off the objects it
+# was linked from (a static program also holds the C library's own code).
+#   hardening.sh dynamic|static fortify|no-fortify PROGRAM OBJECT...
+kind=$1 fortify=$2 program=$3
+shift 3
+read=$(mktemp -d) || exit 1
+trap 'rm -rf "$read"' EXIT
+fail=0
+check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
+holds() { grep -q -- "$2" "$read/$1"; }
+lacks() { ! holds "$@"; }
+
+readelf -hW "$program" >"$read/header" && readelf -lW "$program" >"$read/segments" &&
+    readelf -dW "$program" >"$read/dynamic" || exit 1
+for o in "$@"; do readelf -sW -nW "$o" || exit 1; done >"$read/objects"
+
+check holds header 'Type:[[:space:]]*DYN'    # position independent: loaded at a random address
+check holds segments 'GNU_RELRO'             # relocated data read-only after start-up,
+check holds dynamic 'FLAGS.*NOW'             # all of it, as nothing is bound lazily
+check lacks segments 'GNU_STACK.*RWE'        # no executable stack
+check holds objects '__stack_chk_fail'       # stack protector
+if [ "$kind" = static ]; then
+    check lacks segments 'INTERP'            # static-pie: relocates itself, needs no loader
+    check lacks dynamic 'NEEDED'
+else
+    check holds segments 'INTERP'
+fi
+if [ "$fortify" = fortify ]; then
+    check holds objects '__[a-z]*_chk$'      # checked buffer calls
+fi
+case $(sed -n 's/^ *Machine: *//p' "$read/header") in
+*X86-64*) check holds objects 'x86 feature: IBT, SHSTK' ;;  # control-flow protection
+*AArch64*) check holds objects 'AArch64 feature: BTI, PAC' ;;
+esac
+exit $fail
