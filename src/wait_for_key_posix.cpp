@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cstddef>
 #include <initializer_list>
 #include <iterator>
 
@@ -23,20 +22,21 @@
 
 namespace {
 
-// SIGCONT is caught so that a stop we could not see (SIGSTOP) is followed by
-// a fresh start of the wait, in case the shell reset the terminal meanwhile.
-constexpr int kCaught[] = {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGTSTP, SIGTTIN, SIGTTOU, SIGCONT};
-constexpr std::size_t kCaughtCount = sizeof kCaught / sizeof kCaught[0];
+// One slot per signal number. FreeBSD numbers its real-time signals beyond
+// NSIG; elsewhere NSIG covers them all, where there are any.
+#ifdef _SIG_MAXSIG
+constexpr int kSignals = _SIG_MAXSIG + 1;
+#else
+constexpr int kSignals = NSIG;
+#endif
 
-volatile std::sig_atomic_t arrived[kCaughtCount];
+volatile std::sig_atomic_t arrived[kSignals];
 volatile std::sig_atomic_t wake_fd = -1;
 
 extern "C" void record_signal(int sig) {
     const int saved_errno = errno;
-    for (std::size_t i = 0; i < kCaughtCount; ++i) {
-        if (kCaught[i] == sig) {
-            arrived[i] = 1;
-        }
+    if (sig > 0 && sig < kSignals) {
+        arrived[sig] = 1;
     }
     if (wake_fd >= 0) {
         const char byte = 0;
@@ -50,18 +50,43 @@ bool any_arrived() {
                        [](const volatile std::sig_atomic_t& flag) { return flag != 0; });
 }
 
-bool has_arrived(int sig) {
-    for (std::size_t i = 0; i < kCaughtCount; ++i) {
-        if (kCaught[i] == sig && arrived[i] != 0) {
+// Every signal that would end the program or stop it is caught, so that the
+// terminal is handed back first. Left alone: those that cannot be caught; the
+// faults, as a handler that only records one would return to the faulting
+// instruction for ever; and those whose default is to do nothing, which must
+// not end the wait. SIGCONT is caught too: after a stop we could not see
+// (SIGSTOP) the wait starts afresh, in case the shell reset the terminal.
+bool left_alone(int sig) {
+    switch (sig) {
+        case SIGKILL:
+        case SIGSTOP:
+        case SIGSEGV:
+        case SIGBUS:
+        case SIGFPE:
+        case SIGILL:
+        case SIGTRAP:
+        case SIGSYS:
+        case SIGABRT:
+#ifdef SIGEMT
+        case SIGEMT:
+#endif
+        case SIGCHLD:
+        case SIGURG:
+        case SIGWINCH:
+#ifdef SIGINFO
+        case SIGINFO:
+#endif
             return true;
-        }
+        default:
+            return false;
     }
-    return false;
 }
 
-// Catches kCaught for as long as it lives, and puts back what was there.
+// Catches the signals for as long as it lives, and puts back what was there.
 // A signal that was ignored when we started stays ignored: whoever started
-// us (nohup, a background job without job control) meant it.
+// us (nohup, a background job without job control) meant it. Numbers that
+// are no signal, or that the C library keeps for itself, refuse sigaction()
+// and are skipped.
 class CaughtSignals {
   public:
     CaughtSignals() {
@@ -69,17 +94,18 @@ class CaughtSignals {
         action.sa_handler = record_signal;
         sigemptyset(&action.sa_mask);
         action.sa_flags = 0;  // no SA_RESTART: a blocked call must return to let us act
-        for (std::size_t i = 0; i < kCaughtCount; ++i) {
-            arrived[i] = 0;
-            sigaction(kCaught[i], nullptr, &previous_[i]);
-            if (previous_[i].sa_handler != SIG_IGN) {
-                sigaction(kCaught[i], &action, nullptr);
-            }
+        for (int sig = 1; sig < kSignals; ++sig) {
+            arrived[sig] = 0;
+            caught_[sig] = !left_alone(sig) && sigaction(sig, nullptr, &previous_[sig]) == 0 &&
+                           previous_[sig].sa_handler != SIG_IGN &&
+                           sigaction(sig, &action, nullptr) == 0;
         }
     }
     ~CaughtSignals() {
-        for (std::size_t i = 0; i < kCaughtCount; ++i) {
-            sigaction(kCaught[i], &previous_[i], nullptr);
+        for (int sig = 1; sig < kSignals; ++sig) {
+            if (caught_[sig]) {
+                sigaction(sig, &previous_[sig], nullptr);
+            }
         }
     }
     CaughtSignals(const CaughtSignals&) = delete;
@@ -88,7 +114,8 @@ class CaughtSignals {
     CaughtSignals& operator=(CaughtSignals&&) = delete;
 
   private:
-    struct sigaction previous_[kCaughtCount] {};
+    struct sigaction previous_[kSignals] {};
+    bool caught_[kSignals] = {};
 };
 
 // The pipe the handlers write to. Without it (no descriptors left) the wait
@@ -216,7 +243,7 @@ void read_one_key(int fd, const WakePipe& wake) {
 // SIGTTOU that says so is recorded, and the terminal is the shell's by then.
 void restore_terminal(int fd, const termios& found) {
     while (tcsetattr(fd, TCSAFLUSH, &found) != 0) {
-        if (errno != EINTR || has_arrived(SIGTTOU)) {
+        if (errno != EINTR || arrived[SIGTTOU] != 0) {
             return;
         }
     }
@@ -249,23 +276,22 @@ bool read_settings(int fd, Settings& settings) {
     return true;
 }
 
-bool is_stop(int sig) { return sig == SIGTSTP || sig == SIGTTIN || sig == SIGTTOU; }
-
 // Sends each recorded signal again, now that the previous dispositions are
-// back: it ends the program, or stops it until it is continued. Returns
-// whether the wait must start over (after a stop).
+// back: it ends the program as it would have without us, or stops it until it
+// is continued. Returns whether any had arrived: then, still here, the wait
+// starts over.
 bool resend_arrived() {
-    bool restart = false;
-    for (std::size_t i = 0; i < kCaughtCount; ++i) {
-        if (arrived[i] == 0) {
+    bool any = false;
+    for (int sig = 1; sig < kSignals; ++sig) {
+        if (arrived[sig] == 0) {
             continue;
         }
-        restart = restart || kCaught[i] == SIGCONT || is_stop(kCaught[i]);
-        if (kCaught[i] != SIGCONT) {
-            static_cast<void>(std::raise(kCaught[i]));
+        any = true;
+        if (sig != SIGCONT) {  // only a wake-up call
+            static_cast<void>(std::raise(sig));
         }
     }
-    return restart;
+    return any;
 }
 
 }  // namespace
