@@ -9,9 +9,29 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES TRUE)
 
 # Which installed components each package holds (cmake/Install.cmake); read
-# by cmake/PackageComponents.cmake when CPack runs.
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageComponents.cmake)
+# by cmake/CPackProject.cmake when CPack runs.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/CPackProject.cmake)
 set(CPACK_GUESS_BUILD_DIR ${PROJECT_BINARY_DIR})
+set(CPACK_GUESS_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+
+# The same commit packs the same bytes. The packages' time stamps are those
+# of SOURCE_DATE_EPOCH where the builder sets it, otherwise the last commit's
+# time, and outside a git checkout the day of the first release.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(CPACK_GUESS_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
+else()
+    set(CPACK_GUESS_SOURCE_DATE_EPOCH 1796601600)  # 2026-12-07
+    find_package(Git QUIET)
+    if(Git_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
+        execute_process(COMMAND ${GIT_EXECUTABLE} log -1 --format=%ct
+            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+            OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+        if(commit_time MATCHES "^[0-9]+$")
+            set(CPACK_GUESS_SOURCE_DATE_EPOCH ${commit_time})
+        endif()
+    endif()
+endif()
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/CPackNormalise.cmake)
 
 if(WIN32)
     set(CPACK_GENERATOR ZIP)

@@ -1,0 +1,6 @@
+# Run by CPack after it has made the packages: packaging/normalise.sh takes
+# out of each what depends on the builder rather than on the sources.
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+    execute_process(COMMAND sh ${CPACK_GUESS_SOURCE_DIR}/packaging/normalise.sh
+        ${package} ${CPACK_TEMPORARY_DIRECTORY} ${CMAKE_COMMAND} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
