@@ -55,6 +55,9 @@ else()
         "key and ends. It keeps no state and reads no files or options.")
     string(JOIN "" CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_DEBIAN_PACKAGE_DESCRIPTION})
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    if(CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_PROCESSOR STREQUAL "aarch64")
+        set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)  # dpkg would name the building machine's
+    endif()
 
     # The .tar.gz: the static program where there is one, which runs on any
     # Linux of its architecture.
