@@ -11,3 +11,12 @@ endforeach()
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     set(ENV{SOURCE_DATE_EPOCH} ${CPACK_GUESS_SOURCE_DATE_EPOCH})
 endif()
+
+# A Debian package that named none of the libraries it needs would install
+# and then fail to start.
+if(CPACK_GENERATOR STREQUAL "DEB")
+    find_program(GUESS_SHLIBDEPS dpkg-shlibdeps)
+    if(NOT GUESS_SHLIBDEPS)
+        message(FATAL_ERROR "dpkg-shlibdeps not installed: it reckons the package's dependencies (apt-get install dpkg-dev)")
+    endif()
+endif()
