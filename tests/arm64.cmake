@@ -4,31 +4,15 @@
 find_program(GUESS_ARM64_CXX aarch64-linux-gnu-g++)
 find_program(GUESS_QEMU_AARCH64 qemu-aarch64)
 find_file(GUESS_ARM64_LIBSTDCXX libstdc++.so.6 PATHS /usr/lib/aarch64-linux-gnu NO_DEFAULT_PATH)
-set(missing "")
-foreach(tool GUESS_ARM64_CXX GUESS_QEMU_AARCH64 GUESS_ARM64_LIBSTDCXX)
-    if(NOT ${tool})
-        list(APPEND missing ${tool})
-    endif()
-endforeach()
+guess_missing(missing GUESS_ARM64_CXX GUESS_QEMU_AARCH64 GUESS_ARM64_LIBSTDCXX)
 if(missing)
     guess_skip(arm64.skipped "arm64 tests skipped: not installed: ${missing} (dpkg --add-architecture arm64 && apt-get update && apt-get install g++-aarch64-linux-gnu qemu-user libstdc++6:arm64)")
     return()
 endif()
 
-include(ExternalProject)
 set(arm64_dir ${PROJECT_BINARY_DIR}/arm64)
-ExternalProject_Add(guess_arm64
-    SOURCE_DIR ${PROJECT_SOURCE_DIR}
-    BINARY_DIR ${arm64_dir}
-    CMAKE_ARGS
-        -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/aarch64-linux-gnu.cmake
-        -DCMAKE_BUILD_TYPE=Release
-        -DGUESS_STATIC_PROGRAM=ON
-        -DBUILD_TESTING=OFF
-    BUILD_ALWAYS TRUE
-    BUILD_BYPRODUCTS ${arm64_dir}/guess ${arm64_dir}/static/guess
-    INSTALL_COMMAND "")
-add_dependencies(guess_tests guess_arm64)
+guess_cross_build(guess_arm64 aarch64-linux-gnu.cmake ${arm64_dir} "${arm64_dir}/guess;${arm64_dir}/static/guess"
+    -DGUESS_STATIC_PROGRAM=ON)
 
 # The dynamic program finds its loader and libraries in the cross sysroot.
 set(qemu ${GUESS_QEMU_AARCH64} -L /usr/aarch64-linux-gnu)

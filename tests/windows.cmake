@@ -6,34 +6,16 @@ find_program(GUESS_OBJDUMP x86_64-w64-mingw32-objdump)
 find_program(GUESS_READOBJ NAMES llvm-readobj llvm-readobj-14)
 find_program(GUESS_WINE64 NAMES wine64 PATHS /usr/lib/wine)
 find_program(GUESS_WINESERVER wineserver)
-set(windows_tools GUESS_MINGW_CXX GUESS_WINDRES GUESS_OBJDUMP GUESS_READOBJ GUESS_WINE64 GUESS_WINESERVER)
-set(missing "")
-foreach(tool IN LISTS windows_tools)
-    if(NOT ${tool})
-        list(APPEND missing ${tool})
-    endif()
-endforeach()
-
+guess_missing(missing GUESS_MINGW_CXX GUESS_WINDRES GUESS_OBJDUMP GUESS_READOBJ GUESS_WINE64 GUESS_WINESERVER)
 if(missing)
     set(why "Windows tests skipped: not installed: ${missing} (apt-get install g++-mingw-w64-x86-64-posix wine64 llvm)")
     guess_skip(windows.skipped "${why}")
     return()
 endif()
 
-include(ExternalProject)
 set(windows_dir ${PROJECT_BINARY_DIR}/windows)
 set(windows_exe ${windows_dir}/guess.exe)
-ExternalProject_Add(guess_windows
-    SOURCE_DIR ${PROJECT_SOURCE_DIR}
-    BINARY_DIR ${windows_dir}
-    CMAKE_ARGS
-        -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
-        -DCMAKE_BUILD_TYPE=Release
-        -DBUILD_TESTING=OFF
-    BUILD_ALWAYS TRUE
-    BUILD_BYPRODUCTS ${windows_exe}
-    INSTALL_COMMAND "")
-add_dependencies(guess_tests guess_windows)
+guess_cross_build(guess_windows mingw-w64-x86_64.cmake ${windows_dir} ${windows_exe})
 
 set(GUESS_WINEPREFIX ${PROJECT_BINARY_DIR}/wineprefix)
 configure_file(wine.sh.in wine.sh @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
