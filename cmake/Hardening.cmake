@@ -1,7 +1,7 @@
 # The hardening a distribution gives its programs, on the target alone and
 # only where the compiler and linker take it.
 include(CheckCXXCompilerFlag)
-include(CheckLinkerFlag)
+include(CheckCXXSourceCompiles)
 include(CheckPIESupported)
 
 check_pie_supported(LANGUAGES CXX)
@@ -10,11 +10,15 @@ check_pie_supported(LANGUAGES CXX)
 function(guess_flags_if_taken target kind)
     foreach(flag IN LISTS ARGN)
         string(REPLACE "LINKER:" "" shown ${flag})
-        string(MAKE_C_IDENTIFIER "GUESS_${kind}S${shown}" taken)
+        string(MAKE_C_IDENTIFIER "GUESS_${kind}_TAKES${shown}" taken)
         if(kind STREQUAL "COMPILE")
             check_cxx_compiler_flag(${flag} ${taken})
         else()
-            check_linker_flag(CXX ${flag} ${taken})
+            # A linker may merely warn that it ignores an option it has no
+            # support for on this target (-z pack-relative-relocs on arm64).
+            set(CMAKE_REQUIRED_LINK_OPTIONS ${flag})
+            check_cxx_source_compiles("int main() { return 0; }" ${taken}
+                FAIL_REGEX "ignored" "unrecognized" "unknown")
         endif()
         if(${taken})
             if(kind STREQUAL "COMPILE")
