@@ -6,6 +6,9 @@ include(CheckPIESupported)
 
 check_pie_supported(LANGUAGES CXX)
 
+# The build types that optimise, which checked buffer calls need.
+set(GUESS_OPTIMISED_CONFIGS Release RelWithDebInfo MinSizeRel)
+
 # Takes each flag the toolchain accepts; `kind` is COMPILE or LINK.
 function(guess_flags_if_taken target kind)
     foreach(flag IN LISTS ARGN)
@@ -21,11 +24,7 @@ function(guess_flags_if_taken target kind)
                 FAIL_REGEX "ignored" "unrecognized" "unknown")
         endif()
         if(${taken})
-            if(kind STREQUAL "COMPILE")
-                target_compile_options(${target} PRIVATE ${flag})
-            else()
-                target_link_options(${target} PRIVATE ${flag})
-            endif()
+            set_property(TARGET ${target} APPEND PROPERTY ${kind}_OPTIONS ${flag})
         endif()
     endforeach()
 endfunction()
@@ -49,8 +48,8 @@ function(guess_harden target)
         -fstack-protector-strong -fcf-protection=full -mbranch-protection=standard)
     guess_flags_if_taken(${target} LINK LINKER:-z,relro LINKER:-z,now)
     # Checked string and buffer calls need the optimiser to know object sizes.
-    target_compile_options(${target} PRIVATE
-        $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
+    string(JOIN "," optimised ${GUESS_OPTIMISED_CONFIGS})
+    target_compile_options(${target} PRIVATE $<$<CONFIG:${optimised}>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
 endfunction()
 
 # A static program that is still position independent, so that it is loaded

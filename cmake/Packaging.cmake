@@ -5,7 +5,6 @@ set(CPACK_PACKAGE_VENDOR "The guess developers")
 set(CPACK_PACKAGE_CONTACT "The guess developers <guess@users.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "one-shot number-guessing game for the console")
 set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES TRUE)
 
 # Which installed components each package holds (cmake/Install.cmake); read
