@@ -276,20 +276,28 @@ bool read_settings(int fd, Settings& settings) {
     return true;
 }
 
+bool is_stop(int sig) { return sig == SIGTSTP || sig == SIGTTIN || sig == SIGTTOU; }
+
 // Sends each recorded signal again, now that the previous dispositions are
 // back: it ends the program as it would have without us, or stops it until it
-// is continued. Returns whether any had arrived: then, still here, the wait
-// starts over.
+// is continued. Stops are sent once, however many were recorded: when the
+// shell takes the terminal back before we could hand it back, our own
+// tcsetattr() earns a SIGTTOU beside the SIGTSTP, and a second stop would
+// need a second `fg`. Returns whether any had arrived: then, still here, the
+// wait starts over.
 bool resend_arrived() {
     bool any = false;
+    bool stopped = false;
     for (int sig = 1; sig < kSignals; ++sig) {
         if (arrived[sig] == 0) {
             continue;
         }
         any = true;
-        if (sig != SIGCONT) {  // only a wake-up call
-            static_cast<void>(std::raise(sig));
+        if (sig == SIGCONT || (is_stop(sig) && stopped)) {
+            continue;  // a wake-up call, or one stop more than the player asked for
         }
+        stopped = stopped || is_stop(sig);
+        static_cast<void>(std::raise(sig));
     }
     return any;
 }

@@ -157,6 +157,7 @@ class Terminal {
     // taken the terminal back.
     bool stopped() { return take_report(10s) == "S"; }
     void continue_in_foreground() const { ASSERT_EQ(write(control_, "c", 1), 1); }
+    void stop_from_shell() const { ASSERT_EQ(write(control_, "z", 1), 1); }
 
     termios settings() const {
         termios t{};
@@ -183,6 +184,10 @@ class Terminal {
     pid_t game_pid() const { return pid_; }
 
   private:
+    // Stops are reported ("S") and continued in the foreground when told
+    // ("c"). Told "z" while the game runs, the shell takes the terminal back
+    // before it stops the game, as a shell does when the game is too slow to
+    // hand the terminal back before its job has stopped.
     [[noreturn]] static void run_shell(const std::vector<std::string>& argv, int report,
                                        int control) {
         signal(SIGTTOU, SIG_IGN);  // a shell must set the terminal from the background
@@ -197,10 +202,22 @@ class Terminal {
         setpgid(game, game);
         tcsetpgrp(0, game);
         int status = 0;
-        while (waitpid(game, &status, WUNTRACED) == game && WIFSTOPPED(status)) {
+        for (;;) {
+            pollfd told{control, POLLIN, 0};
+            char command = 0;
+            if (poll(&told, 1, 10) == 1 && read(control, &command, 1) == 1 && command == 'z') {
+                tcsetpgrp(0, getpgrp());
+                kill(-game, SIGTSTP);
+            }
+            const pid_t changed = waitpid(game, &status, WNOHANG | WUNTRACED);
+            if (changed == 0) {
+                continue;
+            }
+            if (changed != game || !WIFSTOPPED(status)) {
+                break;
+            }
             tcsetpgrp(0, getpgrp());
-            char go = 0;
-            if (write(report, "S", 1) != 1 || read(control, &go, 1) != 1) {
+            if (write(report, "S", 1) != 1 || read(control, &command, 1) != 1) {
                 _exit(1);
             }
             tcsetpgrp(0, game);
@@ -335,7 +352,16 @@ INSTANTIATE_TEST_SUITE_P(
                     SignalCase{"Child", "", SIGCHLD, false}),
     [](const testing::TestParamInfo<SignalCase>& info) { return std::string(info.param.name); });
 
-TEST(Terminal, StopsWithTheTerminalAsFoundAndWaitsAgainAfterContinue) {
+struct StopCase {
+    const char* name;
+    bool shell_first;  // the shell takes the terminal back before the game can hand it back
+};
+
+void PrintTo(const StopCase& c, std::ostream* os) { *os << c.name; }
+
+class Stops : public testing::TestWithParam<StopCase> {};
+
+TEST_P(Stops, OneContinueWaitsAgainAndTheTerminalEndsAsFound) {
     Terminal term;
     term.start(true);
     ASSERT_TRUE(term.shows(kPrompt)) << term.screen();
@@ -343,17 +369,29 @@ TEST(Terminal, StopsWithTheTerminalAsFoundAndWaitsAgainAfterContinue) {
     ASSERT_TRUE(term.shows(kWin + "\r\n")) << term.screen();
     ASSERT_TRUE(term.waiting_after(300ms));
 
-    term.type("\x1a");  // Ctrl-Z
-    ASSERT_TRUE(term.stopped());
-    EXPECT_TRUE(term.as_before());
+    if (GetParam().shell_first) {
+        term.stop_from_shell();
+        ASSERT_TRUE(term.stopped());
+    } else {
+        term.type("\x1a");  // Ctrl-Z
+        ASSERT_TRUE(term.stopped());
+        EXPECT_TRUE(term.as_before());
+    }
 
     term.continue_in_foreground();
-    ASSERT_TRUE(term.waiting_after(300ms));
+    ASSERT_TRUE(term.waiting_after(300ms)) << "stopped again, or ended";
     EXPECT_EQ(term.settings().c_lflag & (ICANON | ECHO), 0U) << "waits without Enter or echo";
     term.type("k");
     EXPECT_TRUE(exited_with_zero(term.status()));
     EXPECT_TRUE(term.as_before());
 }
+
+INSTANTIATE_TEST_SUITE_P(Terminal, Stops,
+                         testing::Values(StopCase{"CtrlZ", false},
+                                         StopCase{"ShellTookTheTerminalFirst", true}),
+                         [](const testing::TestParamInfo<StopCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // Wine's console paints with escape sequences, a space often as "erase, then
 // move right": this keeps the text, with each move right as a space.
