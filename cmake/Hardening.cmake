@@ -52,11 +52,21 @@ function(guess_harden target)
     target_compile_options(${target} PRIVATE $<$<CONFIG:${optimised}>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
 endfunction()
 
-# A static program that is still position independent, so that it is loaded
-# at a random address. Packed relative relocations keep its start-up cheap:
-# it relocates itself before main(), and most of that work is one entry per
-# pointer otherwise.
-function(guess_link_static_pie target)
+# A static program, which needs no shared library. Where the C library has
+# the start-up code for it, it is static-pie: still position independent, so
+# that it is loaded at a random address. Packed relative relocations keep its
+# start-up cheap: it relocates itself before main(), and most of that work is
+# one entry per pointer otherwise. Elsewhere (Debian's 32-bit ARM C library
+# has no rcrt1.o) it is plainly static, at a fixed address.
+function(guess_link_static target)
+    set(CMAKE_REQUIRED_FLAGS -fPIE)
+    set(CMAKE_REQUIRED_LINK_OPTIONS -static-pie)
+    check_cxx_source_compiles("int main() { return 0; }" GUESS_STATIC_PIE)
+    if(NOT GUESS_STATIC_PIE)
+        set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE OFF)
+        target_link_options(${target} PRIVATE -static)
+        return()
+    endif()
     # Compiled as for a PIE, but linked without the -pie that the property
     # would add after ours and that would make the program dynamic again.
     set_property(TARGET ${target} PROPERTY POSITION_INDEPENDENT_CODE)

@@ -1,6 +1,6 @@
 # What is installed, in components the packages pick from (cmake/Packaging.cmake):
 #   program  the program, linked as usual
-#   static   the static-pie program; only packages ask for it, as it has the
+#   static   the static program; only packages ask for it, as it has the
 #            same name as the other
 #   docs     the manual page, the README and the terms of use
 #   debian   what only the Debian package has

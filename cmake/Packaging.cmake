@@ -54,8 +54,19 @@ else()
         "key and ends. It keeps no state and reads no files or options.")
     string(JOIN "" CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_DEBIAN_PACKAGE_DESCRIPTION})
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    if(CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_PROCESSOR STREQUAL "aarch64")
-        set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)  # dpkg would name the building machine's
+    if(CMAKE_CROSSCOMPILING)
+        # dpkg would name the building machine's architecture. The package's
+        # is that of the compiler's target, and dpkg-shlibdeps reckons its
+        # Depends from that architecture's own libraries: without them it
+        # would fail only at the end, in words a player does not know.
+        include(${PROJECT_SOURCE_DIR}/cmake/CrossPrerequisites.cmake)
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
+            OUTPUT_VARIABLE triplet OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+        guess_cross_missing(${triplet} missing)
+        if(missing)
+            message(FATAL_ERROR "No Debian package for ${triplet}: ${missing}")
+        endif()
+        set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${GUESS_DEB_ARCH})
     endif()
 
     # The .tar.gz: the static program where there is one, which runs on any
