@@ -2,5 +2,5 @@
 # out of each what depends on the builder rather than on the sources.
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
     execute_process(COMMAND sh ${CPACK_GUESS_SOURCE_DIR}/packaging/normalise.sh
-        ${package} ${CPACK_TEMPORARY_DIRECTORY} ${CMAKE_COMMAND} COMMAND_ERROR_IS_FATAL ANY)
+        ${package} ${CPACK_TEMPORARY_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
 endforeach()

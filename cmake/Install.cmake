@@ -7,7 +7,7 @@
 if(WIN32)
     # Side by side, as a Windows program is unpacked and run from anywhere.
     install(TARGETS guess RUNTIME DESTINATION . COMPONENT program)
-    install(FILES README.md LICENSE DESTINATION . COMPONENT docs)
+    install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt DESTINATION . COMPONENT docs)
     return()
 endif()
 

@@ -1,11 +1,16 @@
 # CPack: a .zip for Windows; a Debian package and a .tar.gz for Linux.
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "The guess developers")
-set(CPACK_PACKAGE_CONTACT "The guess developers <guess@users.invalid>")
+set(CPACK_PACKAGE_VENDOR ${GUESS_VENDOR})
+set(CPACK_PACKAGE_CONTACT "${GUESS_VENDOR} <guess@users.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "one-shot number-guessing game for the console")
 set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
-set(CPACK_STRIP_FILES TRUE)
+# The Windows program is linked without symbols already, so that the one
+# built, tested and put in the installer is the one in the .zip too: strip
+# would stamp a time into it.
+if(NOT WIN32)
+    set(CPACK_STRIP_FILES TRUE)
+endif()
 
 # Which installed components each package holds (cmake/Install.cmake); read
 # by cmake/CPackProject.cmake when CPack runs.
@@ -13,28 +18,13 @@ set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/CPackProject.cmake)
 set(CPACK_GUESS_BUILD_DIR ${PROJECT_BINARY_DIR})
 set(CPACK_GUESS_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 
-# The same commit packs the same bytes. The packages' time stamps are those
-# of SOURCE_DATE_EPOCH where the builder sets it, otherwise the last commit's
-# time, and outside a git checkout the day of the first release.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(CPACK_GUESS_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
-else()
-    set(CPACK_GUESS_SOURCE_DATE_EPOCH 1796601600)  # 2026-12-07
-    find_package(Git QUIET)
-    if(Git_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
-        execute_process(COMMAND ${GIT_EXECUTABLE} log -1 --format=%ct
-            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-            OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-        if(commit_time MATCHES "^[0-9]+$")
-            set(CPACK_GUESS_SOURCE_DATE_EPOCH ${commit_time})
-        endif()
-    endif()
-endif()
+# The same commit packs the same bytes (cmake/SourceDateEpoch.cmake).
+set(CPACK_GUESS_SOURCE_DATE_EPOCH ${GUESS_SOURCE_DATE_EPOCH})
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/CPackNormalise.cmake)
 
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
-    set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64)
+    set(CPACK_PACKAGE_FILE_NAME ${GUESS_WINDOWS_PACKAGE_NAME})
     set(CPACK_GUESS_COMPONENTS_ZIP program docs)
 else()
     set(CPACK_GENERATOR DEB TGZ)

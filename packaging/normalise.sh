@@ -4,9 +4,9 @@
 # or the order in which it lists them, all of which CPack takes from the
 # staged files as it finds them. The times are SOURCE_DATE_EPOCH's, as set
 # for CPack.
-#   normalise.sh PACKAGE STAGED_DIR CMAKE
+#   normalise.sh PACKAGE STAGED_DIR
 set -eu
-file=$1 staged=$2 cmake=$3
+file=$1 staged=$2
 
 case $file in
 *.deb)
@@ -27,10 +27,13 @@ case $file in
         --mode=u+rw,go=rX,a-s --mtime="@$SOURCE_DATE_EPOCH" -cf - "$(basename "$staged")" | gzip -9n >"$file"
     ;;
 *.zip)
-    # Sorted by name, with the times in UTC; the modes are the installed files'.
+    # Sorted by name, readable by all, with the time in UTC and none of the
+    # Unix extras (the builder's uid and gid among them): -X.
     list=$(mktemp)
     trap 'rm -f "$list"' EXIT
-    (cd "$(dirname "$staged")" && find "$(basename "$staged")" -type f | LC_ALL=C sort >"$list" &&
-        TZ=UTC0 "$cmake" -E tar cf "$file" --format=zip --files-from="$list")
+    (cd "$(dirname "$staged")" && chmod -R u+rwX,go=rX "$(basename "$staged")" &&
+        find "$(basename "$staged")" -type f -exec touch -d "@$SOURCE_DATE_EPOCH" {} + &&
+        find "$(basename "$staged")" -type f | LC_ALL=C sort >"$list" &&
+        rm -f "$file" && TZ=UTC0 zip -q -X -D -9 "$file" -@ <"$list")
     ;;
 esac

@@ -1,21 +1,35 @@
-# The Windows program, cross-built beside the native one when MinGW-w64 and
-# Wine are installed, and tested under Wine by the same test program.
-find_program(GUESS_MINGW_CXX NAMES x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-g++)
-find_program(GUESS_WINDRES x86_64-w64-mingw32-windres)
-find_program(GUESS_OBJDUMP x86_64-w64-mingw32-objdump)
-find_program(GUESS_READOBJ NAMES llvm-readobj llvm-readobj-14)
-find_program(GUESS_WINE64 NAMES wine64 PATHS /usr/lib/wine)
-find_program(GUESS_WINESERVER wineserver)
-guess_missing(missing GUESS_MINGW_CXX GUESS_WINDRES GUESS_OBJDUMP GUESS_READOBJ GUESS_WINE64 GUESS_WINESERVER)
+# The Windows program and its packages, cross-built beside the native one
+# when MinGW-w64, Wine and the packaging tools are installed, and tested
+# under Wine: the program by the same test program, the .zip and the
+# installer as a player gets them.
+set(tools # program:package
+    x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix x86_64-w64-mingw32-windres:binutils-mingw-w64-x86-64
+    x86_64-w64-mingw32-objdump:binutils-mingw-w64-x86-64 llvm-readobj:llvm wine64:wine64 wineserver:wine64
+    rsvg-convert:librsvg2-bin icotool:icoutils wrestool:icoutils wixl:wixl msibuild:msitools
+    faketime:faketime zip:zip unzip:unzip)
+set(missing "")
+foreach(tool_package IN LISTS tools)
+    string(REPLACE ":" ";" tool_package ${tool_package})
+    list(GET tool_package 0 tool)
+    string(MAKE_C_IDENTIFIER GUESS_${tool} var)
+    string(TOUPPER ${var} var)
+    find_program(${var} NAMES ${tool} ${tool}-14 PATHS /usr/lib/wine)
+    if(NOT ${var})
+        list(GET tool_package 1 package)
+        list(APPEND missing ${package})
+    endif()
+endforeach()
 if(missing)
-    set(why "Windows tests skipped: not installed: ${missing} (apt-get install g++-mingw-w64-x86-64-posix wine64 llvm)")
-    guess_skip(windows.skipped "${why}")
+    list(REMOVE_DUPLICATES missing)
+    list(JOIN missing " " missing)
+    guess_skip(windows.skipped "Windows tests skipped: not installed: ${missing} (apt-get install ${missing})")
     return()
 endif()
 
 set(windows_dir ${PROJECT_BINARY_DIR}/windows)
 set(windows_exe ${windows_dir}/guess.exe)
-guess_cross_build(guess_windows mingw-w64-x86_64.cmake ${windows_dir} ${windows_exe})
+set(windows_msi ${windows_dir}/${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64.msi)
+guess_cross_build(guess_windows mingw-w64-x86_64.cmake ${windows_dir} "${windows_exe};${windows_msi}")
 
 set(GUESS_WINEPREFIX ${PROJECT_BINARY_DIR}/wineprefix)
 configure_file(wine.sh.in wine.sh @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
@@ -34,4 +48,22 @@ gtest_discover_tests(guess_tests
     DISCOVERY_TIMEOUT 30)
 
 add_test(NAME windows.executable
-    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows_executable.sh ${windows_exe} ${GUESS_OBJDUMP} ${GUESS_READOBJ})
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows_executable.sh ${windows_exe}
+        ${GUESS_X86_64_W64_MINGW32_OBJDUMP} ${GUESS_LLVM_READOBJ} ${GUESS_WRESTOOL} ${GUESS_ICOTOOL})
+
+# The installer of the next version, made from the same files, for the
+# upgrade; then the packages, the installer in a fresh Wine prefix of its own.
+math(EXPR next_patch "${PROJECT_VERSION_PATCH} + 1")
+set(newer_version ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${next_patch})
+set(newer_msi ${CMAKE_CURRENT_BINARY_DIR}/guess-${newer_version}.msi)
+add_test(NAME windows.newer-installer
+    COMMAND ${CMAKE_COMMAND}
+        "-DFILES=${windows_exe}|${windows_dir}/README.txt|${windows_dir}/LICENSE.txt|${windows_dir}/guess.ico"
+        -DVERSION=${newer_version} -DVENDOR=${GUESS_VENDOR} -DDESCRIPTION=${PROJECT_DESCRIPTION}
+        -DEPOCH=${GUESS_SOURCE_DATE_EPOCH} -DWORK=${CMAKE_CURRENT_BINARY_DIR}/newer-msi -DOUTPUT=${newer_msi}
+        -P ${PROJECT_SOURCE_DIR}/packaging/make-msi.cmake)
+set_tests_properties(windows.newer-installer PROPERTIES FIXTURES_SETUP newer-msi)
+add_test(NAME windows.packages
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows_packages.sh ${windows_dir} ${CMAKE_CPACK_COMMAND} ${wine}
+        ${CMAKE_CURRENT_BINARY_DIR}/installer-wineprefix ${newer_msi})
+set_tests_properties(windows.packages PROPERTIES FIXTURES_REQUIRED newer-msi)

@@ -1,9 +1,12 @@
 #!/bin/sh
 # The form of the Windows program: a hardened 64-bit console executable that
-# imports only the system's own DLLs and carries its manifest (type 24, ID 1)
-# asking for the invoking user's privilege level.
-#   windows_executable.sh EXE OBJDUMP READOBJ
-exe=$1 objdump=$2 readobj=$3
+# imports only the system's own DLLs, carries its manifest (type 24, ID 1)
+# asking for the invoking user's privilege level, its icon at every size
+# Windows shows, and says who made it.
+#   windows_executable.sh EXE OBJDUMP READOBJ WRESTOOL ICOTOOL
+exe=$1 objdump=$2 readobj=$3 wrestool=$4 icotool=$5
+icons=$(mktemp -d) || exit 1
+trap 'rm -rf "$icons"' EXIT
 fail=0
 check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
 
@@ -30,4 +33,13 @@ manifests=$(printf '%s\n' "$resources" | grep -A4 'Type: MANIFEST (ID 24)' | gre
 check test "$manifests" = 1
 check grep -q 'level="asInvoker"' "$exe"
 check grep -q 'uiAccess="false"' "$exe"
+
+"$wrestool" -x -t 14 -o "$icons" "$exe" || exit 1
+sizes=$("$icotool" -l "$icons"/* | sed -n 's/.*--width=\([0-9]*\).*/\1/p' | sort -n | paste -sd ' ' -)
+echo "icon sizes: $sizes"
+check test "$sizes" = "16 24 32 48 256"
+version=$("$wrestool" -x --raw -t 16 "$exe" | strings -el) || exit 1
+value() { printf '%s\n' "$version" | sed -n "/^$1\$/{n;p;}"; }
+check test "$(value CompanyName)" = "The guess developers"
+check test "$(value LegalCopyright)" = "Copyright (c) 2026 The guess developers. MIT license."
 exit $fail

@@ -1,0 +1,88 @@
+# What the Windows program carries besides its code, and what it ships in:
+# its resources (icon, version, manifest), documents a Windows player can
+# open, and the installer. They are made with Debian's tools; without them
+# the Windows build stops while it is configured and says what to install.
+
+set(GUESS_WINDOWS_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64)
+
+set(missing "")
+foreach(tool_package rsvg-convert:librsvg2-bin icotool:icoutils wixl:wixl msibuild:msitools
+        faketime:faketime zip:zip)
+    string(REPLACE ":" ";" tool_package ${tool_package})
+    list(GET tool_package 0 tool)
+    string(MAKE_C_IDENTIFIER GUESS_${tool} var)
+    string(TOUPPER ${var} var)
+    find_program(${var} ${tool})
+    if(NOT ${var})
+        list(GET tool_package 1 package)
+        list(APPEND missing ${package})
+    endif()
+endforeach()
+if(missing)
+    list(REMOVE_DUPLICATES missing)
+    list(JOIN missing " " missing)
+    message(FATAL_ERROR "The Windows program's icon, installer and .zip are made with tools that are not installed: ${missing} (apt-get install ${missing})")
+endif()
+
+# The icon, drawn in src/guess.svg, at the sizes Windows shows it: 16 and 24
+# in lists and title bars, 32 and 48 on the desktop and in Explorer, 256 in
+# large views, where it is kept as PNG, as Windows reads it.
+set(GUESS_ICON ${PROJECT_BINARY_DIR}/guess.ico)
+set(render "")
+set(pngs "")
+foreach(size 16 24 32 48 256)
+    set(png icon/${size}.png)
+    list(APPEND render COMMAND ${GUESS_RSVG_CONVERT} -w ${size} -h ${size} -o ${png}
+        ${PROJECT_SOURCE_DIR}/src/guess.svg)
+    if(size EQUAL 256)
+        list(APPEND pngs -r)
+    endif()
+    list(APPEND pngs ${png})
+endforeach()
+add_custom_command(OUTPUT ${GUESS_ICON}
+    COMMAND ${CMAKE_COMMAND} -E make_directory icon
+    ${render}
+    COMMAND ${GUESS_ICOTOOL} -c -o ${GUESS_ICON} ${pngs}
+    DEPENDS src/guess.svg
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+    VERBATIM)
+
+# The resources of a Windows program target.
+function(guess_windows_resources target)
+    enable_language(RC)
+    configure_file(src/version.h.in version.h @ONLY)
+    configure_file(src/guess.manifest.in guess.manifest @ONLY)
+    target_sources(${target} PRIVATE src/guess.rc)
+    target_include_directories(${target} PRIVATE ${PROJECT_BINARY_DIR} src)
+    set(made ${GUESS_ICON} ${PROJECT_BINARY_DIR}/guess.manifest ${PROJECT_BINARY_DIR}/version.h)
+    set_property(SOURCE src/guess.rc APPEND PROPERTY OBJECT_DEPENDS ${made})
+    if(MSVC)
+        # The linker embeds the manifest given as a source; its own request
+        # for a privilege level would only compete with ours.
+        target_sources(${target} PRIVATE ${PROJECT_BINARY_DIR}/guess.manifest)
+        target_link_options(${target} PRIVATE /MANIFESTUAC:NO)
+    else()
+        set_property(SOURCE src/guess.rc APPEND PROPERTY COMPILE_DEFINITIONS GUESS_EMBED_MANIFEST)
+    endif()
+endfunction()
+
+# The README and the license with Windows' line ends and a name that a
+# double-click opens.
+configure_file(README.md README.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+
+# The installer (packaging/guess.wxs), beside the .zip.
+function(guess_windows_installer target)
+    set(msi ${PROJECT_BINARY_DIR}/${GUESS_WINDOWS_PACKAGE_NAME}.msi)
+    set(files $<TARGET_FILE:${target}> ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt ${GUESS_ICON})
+    list(JOIN files "|" files)
+    add_custom_command(OUTPUT ${msi}
+        COMMAND ${CMAKE_COMMAND} -D FILES=${files} -D VERSION=${PROJECT_VERSION}
+            -D VENDOR=${GUESS_VENDOR} -D DESCRIPTION=${PROJECT_DESCRIPTION} -D EPOCH=${GUESS_SOURCE_DATE_EPOCH}
+            -D WORK=${PROJECT_BINARY_DIR}/msi -D OUTPUT=${msi}
+            -P ${PROJECT_SOURCE_DIR}/packaging/make-msi.cmake
+        DEPENDS ${target} ${GUESS_ICON} ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
+            packaging/guess.wxs packaging/make-msi.cmake
+        VERBATIM)
+    add_custom_target(installer ALL DEPENDS ${msi})
+endfunction()

@@ -1,0 +1,72 @@
+# Makes the Windows installer: packaging/guess.wxs built by wixl, with what
+# wixl cannot say added to its tables afterwards, and nothing in it that
+# depends on when or where it was built.
+#   cmake -D FILES="guess.exe|README.txt|LICENSE.txt|guess.ico" -D VERSION=1.0.0
+#         -D VENDOR=... -D DESCRIPTION=... -D EPOCH=SECONDS -D WORK=DIR
+#         -D OUTPUT=FILE.msi -P make-msi.cmake
+foreach(tool wixl msibuild faketime)
+    string(TOUPPER ${tool} var)
+    find_program(${var} ${tool} REQUIRED)
+endforeach()
+
+# Codes that are a function of their name: the same name, the same code.
+set(namespace 0776C023-D584-432D-BAB9-C4305C2ED17C)
+function(code var name)
+    string(UUID uuid NAMESPACE ${namespace} NAME "${name}" TYPE SHA1 UPPER)
+    set(${var} ${uuid} PARENT_SCOPE)
+endfunction()
+
+function(run)
+    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${WORK} COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+
+# The files as they go into the cabinet, which records their times (in
+# local time, hence UTC).
+string(REPLACE "|" ";" FILES "${FILES}")
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+file(COPY ${FILES} DESTINATION ${WORK})
+foreach(file IN LISTS FILES)
+    get_filename_component(name ${file} NAME)
+    run(touch -d @${EPOCH} ${WORK}/${name})
+endforeach()
+
+# wixl and msibuild stamp the package with the time they run: hold their
+# clock at the sources' time, and let them see the files' own times.
+set(ENV{SOURCE_DATE_EPOCH} ${EPOCH})
+string(TIMESTAMP when "%Y-%m-%d %H:%M:%S" UTC)
+set(held ${CMAKE_COMMAND} -E env TZ=UTC0 NO_FAKE_STAT=1 ${FAKETIME} -f "${when}")
+
+# A new version is a new product, which replaces the one before it.
+code(product_code "product ${VERSION}")
+run(${held} ${WIXL} -a x64 -o package.msi
+    -D Version=${VERSION} -D ProductCode=${product_code}
+    -D Vendor=${VENDOR} -D Description=${DESCRIPTION} ${CMAKE_CURRENT_LIST_DIR}/guess.wxs)
+
+# The install folder is appended to the player's PATH, and only that part is
+# taken out again: "=-" sets it and removes it with the component, "[~];"
+# keeps what was there before. wixl has no element for it. (Arguments with
+# a semicolon are given to execute_process() as they stand: in a list they
+# would fall apart.)
+execute_process(COMMAND ${held} ${MSIBUILD} package.msi
+    -q "CREATE TABLE `Environment` (`Environment` CHAR(72) NOT NULL, `Name` CHAR(255) NOT NULL LOCALIZABLE, `Value` CHAR(255) LOCALIZABLE, `Component_` CHAR(72) NOT NULL PRIMARY KEY `Environment`)"
+    -q "INSERT INTO `Environment` (`Environment`, `Name`, `Value`, `Component_`) VALUES ('PATH', '=-PATH', '[~];[INSTALLDIR]', 'Game')"
+    -q "INSERT INTO `InstallExecuteSequence` (`Action`, `Sequence`) VALUES ('RemoveEnvironmentStrings', 3300)"
+    -q "INSERT INTO `InstallExecuteSequence` (`Action`, `Sequence`) VALUES ('WriteEnvironmentStrings', 5200)"
+    WORKING_DIRECTORY ${WORK} COMMAND_ERROR_IS_FATAL ANY)
+
+# The package code names these very bytes: wixl draws it at random, so it is
+# replaced first by a fixed one, then by one reckoned from the result.
+foreach(pass placeholder final)
+    if(pass STREQUAL "placeholder")
+        set(package_code 00000000-0000-0000-0000-000000000000)
+    else()
+        file(SHA256 ${WORK}/package.msi contents)
+        code(package_code "package ${contents}")
+    endif()
+    execute_process(COMMAND ${held} ${MSIBUILD} package.msi
+        -s "guess ${VERSION}" "${VENDOR}" "x64;1033" "{${package_code}}"
+        WORKING_DIRECTORY ${WORK} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+
+file(COPY_FILE ${WORK}/package.msi ${OUTPUT})

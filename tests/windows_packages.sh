@@ -1,0 +1,83 @@
+#!/bin/sh
+# What a Windows player downloads. The .zip: the program and documents a
+# double-click opens (CR LF), and nothing of the builder's. The installer,
+# under Wine in a fresh prefix: installs for the player without a prompt,
+# puts the game in the Start menu and on the PATH, shows in Installed apps,
+# gives way to a later version and refuses an older one, and uninstalling
+# takes away everything it added and nothing else.
+#   windows_packages.sh BUILD_DIR CPACK WINE_SH PREFIX NEWER_MSI
+build=$1 cpack=$2 wine=$3 prefix=$4 newer=$5
+work=$(mktemp -d) || exit 1
+export GUESS_WINEPREFIX="$prefix"
+trap '"$wine" stop; rm -rf "$work"' EXIT
+fail=0
+check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
+cr=$(printf '\r')
+crlf() { [ -s "$1" ] && ! grep -qv "$cr\$" "$1"; }
+
+# The .zip.
+(cd "$work" && "$cpack" --config "$build/CPackConfig.cmake" -G ZIP -B "$work/zip" >/dev/null) || exit 1
+zip=$(ls "$work"/zip/*.zip) || exit 1
+check test "$(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | LC_ALL=C sort | paste -sd ' ' -)" = "LICENSE.txt README.txt guess.exe"
+check sh -c '! zipinfo -v "$1" | grep -q "Unix UID"' - "$zip"
+unzip -q -d "$work/unzipped" "$zip" || exit 1
+for doc in README.txt LICENSE.txt; do check crlf "$work"/unzipped/*/$doc; done
+
+# The installer, in a fresh prefix.
+rm -rf "$prefix" && "$wine" start || exit 1
+w() { "$wine" run "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+install() {  # install /i|/x MSI: silently, as a deployment tool does
+    (cd "$(dirname "$2")" && "$wine" run msiexec "$1" "$(basename "$2")" /qn </dev/null >/dev/null 2>&1)
+}
+profile=$(w winepath -u "$(w cmd /c echo %USERPROFILE%)")
+folder="$profile/AppData/Local/Programs/guess"
+shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/guess.lnk"
+# The folders on the player's PATH, one a line. (Wine leaves the separator
+# that it put before a folder it takes out again: empty entries are skipped.)
+path() { w reg query 'HKCU\Environment' /v PATH | sed -n 's/^ *PATH *REG_[A-Z_]* *//p' | tr ';' '\n' | grep .; }
+apps() {  # the Installed apps entries named guess, with their values
+    for root in HKLM HKCU; do w reg query "$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall" /s; done |
+        awk '/^HKEY_/ { key = $0 } / DisplayName .* guess$/ { found[key] = 1 } { lines[key] = lines[key] $0 "\n" }
+            END { for (k in found) printf "%s", lines[k] }'
+}
+app() { apps | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
+# Windows Installer's own folder, which Windows always has, is not ours.
+snapshot() { (cd "$profile" && find . ! -path './AppData/Roaming/Microsoft/Installer' | LC_ALL=C sort); }
+
+w reg add 'HKCU\Environment' /v PATH /d 'C:\tools' /f >/dev/null  # the player's own
+snapshot >"$work/before"
+msi=$(ls "$build"/*.msi) || exit 1
+version() { basename "$1" .msi | sed 's/^guess-//; s/-windows.*//'; }
+check install /i "$msi"
+for file in guess.exe README.txt LICENSE.txt; do check test -f "$folder/$file"; done
+for doc in README.txt LICENSE.txt; do check crlf "$folder/$doc"; done
+check cmp "$build/guess.exe" "$folder/guess.exe"
+installed=$(w winepath -w "$folder")
+check sh -c 'strings -a "$1" | grep -qxF "$2"' - "$shortcut" "${installed}\\guess.exe"
+check sh -c 'strings -a -el "$1" | grep -qF "$2"' - "$shortcut" "${installed}\\"  # working folder
+check test "$(path)" = "$(printf 'C:\\tools\n%s\\' "$installed")"
+played=$(cd "$work" && printf '5\r\n' | "$wine" run cmd /c guess 2>/dev/null | tr -d '\r')
+check test "$played" = "Enter number from 0 to 9 just here to zembrate : That's your victory!"
+check test "$(app DisplayVersion)" = "$(version "$msi")"
+check test "$(app Publisher)" = "The guess developers"
+check test "$(app NoModify)" = 0x1
+icon=$(w reg query 'HKCU\Software\Microsoft\Installer\Products' /s | sed -n 's/^ *ProductIcon *REG_SZ *//p')
+check test -f "$(w winepath -u "$icon")"
+
+check install /i "$newer"
+check test "$(apps | grep -c '^HKEY_')" = 1
+check test "$(app DisplayVersion)" = "$(version "$newer")"
+check test "$(path)" = "$(printf 'C:\\tools\n%s\\' "$installed")"
+if install /i "$msi"; then
+    echo "FAILED: the older version installed over the newer one"
+    fail=1
+fi
+check test "$(app DisplayVersion)" = "$(version "$newer")"
+
+check install /x "$newer"
+snapshot >"$work/after"
+check diff "$work/before" "$work/after"
+check test -z "$(apps)"
+check sh -c '! "$1" run reg query "HKCU\\Software\\guess" >/dev/null 2>&1' - "$wine"
+check test "$(path)" = 'C:\tools'
+exit $fail
