@@ -33,6 +33,9 @@ function(guess_harden target)
     if(MSVC)
         return()  # its linker sets the Windows bits below by default
     endif()
+    if(EMSCRIPTEN)
+        return()  # its code and call stack lie outside the memory it can write
+    endif()
     if(WIN32)
         # Address space randomisation (with 64-bit entropy), no execution from
         # data, and no compatibility paths for old terminal servers: what

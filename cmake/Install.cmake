@@ -4,6 +4,11 @@
 #            same name as the other
 #   docs     the manual page, the README and the terms of use
 #   debian   what only the Debian package has
+if(EMSCRIPTEN)
+    # The page, to be opened from disk or put on any web server as it is.
+    install(FILES ${GUESS_WEB_PAGE} $<TARGET_FILE:guess> DESTINATION . COMPONENT program)
+    return()
+endif()
 if(WIN32)
     # Side by side, as a Windows program is unpacked and run from anywhere.
     install(TARGETS guess RUNTIME DESTINATION . COMPONENT program)

@@ -8,7 +8,7 @@ set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
 # The Windows program is linked without symbols already, so that the one
 # built, tested and put in the installer is the one in the .zip too: strip
 # would stamp a time into it.
-if(NOT WIN32)
+if(NOT WIN32 AND NOT EMSCRIPTEN)
     set(CPACK_STRIP_FILES TRUE)
 endif()
 
@@ -22,7 +22,11 @@ set(CPACK_GUESS_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_GUESS_SOURCE_DATE_EPOCH ${GUESS_SOURCE_DATE_EPOCH})
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/CPackNormalise.cmake)
 
-if(WIN32)
+if(EMSCRIPTEN)
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-web)
+    set(CPACK_GUESS_COMPONENTS_ZIP program)
+elseif(WIN32)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME ${GUESS_WINDOWS_PACKAGE_NAME})
     set(CPACK_GUESS_COMPONENTS_ZIP program docs)

@@ -26,6 +26,15 @@ if(GUESS_CLANG_TIDY)
     add_test(NAME lint.clang-tidy-windows
         COMMAND ${GUESS_CLANG_TIDY} --quiet ${PROJECT_SOURCE_DIR}/src/wait_for_key_windows.cpp
             -- -std=c++17 -I${PROJECT_SOURCE_DIR}/src)
+    # The web one as Emscripten compiles it, where it is installed.
+    find_program(GUESS_EMXX em++)
+    if(GUESS_EMXX)
+        execute_process(COMMAND ${GUESS_EMXX} --cflags OUTPUT_VARIABLE web_flags OUTPUT_STRIP_TRAILING_WHITESPACE)
+        separate_arguments(web_flags UNIX_COMMAND "${web_flags}")
+        add_test(NAME lint.clang-tidy-web
+            COMMAND ${GUESS_CLANG_TIDY} --quiet ${PROJECT_SOURCE_DIR}/src/web_console.cpp
+                -- -std=c++17 -I${PROJECT_SOURCE_DIR}/src ${web_flags})
+    endif()
 endif()
 if(GUESS_CLANG_FORMAT)
     add_test(NAME lint.clang-format COMMAND ${GUESS_CLANG_FORMAT} --dry-run -Werror ${formatted})
