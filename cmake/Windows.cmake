@@ -5,22 +5,10 @@
 
 set(GUESS_WINDOWS_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64)
 
-set(missing "")
-foreach(tool_package rsvg-convert:librsvg2-bin icotool:icoutils wixl:wixl msibuild:msitools
-        faketime:faketime zip:zip)
-    string(REPLACE ":" ";" tool_package ${tool_package})
-    list(GET tool_package 0 tool)
-    string(MAKE_C_IDENTIFIER GUESS_${tool} var)
-    string(TOUPPER ${var} var)
-    find_program(${var} ${tool})
-    if(NOT ${var})
-        list(GET tool_package 1 package)
-        list(APPEND missing ${package})
-    endif()
-endforeach()
+include(${PROJECT_SOURCE_DIR}/cmake/FindTools.cmake)
+guess_find_tools(missing rsvg-convert:librsvg2-bin icotool:icoutils wixl:wixl msibuild:msitools
+    faketime:faketime zip:zip)
 if(missing)
-    list(REMOVE_DUPLICATES missing)
-    list(JOIN missing " " missing)
     message(FATAL_ERROR "The Windows program's icon, installer and .zip are made with tools that are not installed: ${missing} (apt-get install ${missing})")
 endif()
 

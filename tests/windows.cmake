@@ -2,26 +2,13 @@
 # when MinGW-w64, Wine and the packaging tools are installed, and tested
 # under Wine: the program by the same test program, the .zip and the
 # installer as a player gets them.
-set(tools # program:package
+include(${PROJECT_SOURCE_DIR}/cmake/FindTools.cmake)
+guess_find_tools(missing
     x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix x86_64-w64-mingw32-windres:binutils-mingw-w64-x86-64
     x86_64-w64-mingw32-objdump:binutils-mingw-w64-x86-64 llvm-readobj:llvm wine64:wine64 wineserver:wine64
     rsvg-convert:librsvg2-bin icotool:icoutils wrestool:icoutils wixl:wixl msibuild:msitools
     faketime:faketime zip:zip unzip:unzip)
-set(missing "")
-foreach(tool_package IN LISTS tools)
-    string(REPLACE ":" ";" tool_package ${tool_package})
-    list(GET tool_package 0 tool)
-    string(MAKE_C_IDENTIFIER GUESS_${tool} var)
-    string(TOUPPER ${var} var)
-    find_program(${var} NAMES ${tool} ${tool}-14 PATHS /usr/lib/wine)
-    if(NOT ${var})
-        list(GET tool_package 1 package)
-        list(APPEND missing ${package})
-    endif()
-endforeach()
 if(missing)
-    list(REMOVE_DUPLICATES missing)
-    list(JOIN missing " " missing)
     guess_skip(windows.skipped "Windows tests skipped: not installed: ${missing} (apt-get install ${missing})")
     return()
 endif()

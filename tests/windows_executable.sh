@@ -42,4 +42,5 @@ version=$("$wrestool" -x --raw -t 16 "$exe" | strings -el) || exit 1
 value() { printf '%s\n' "$version" | sed -n "/^$1\$/{n;p;}"; }
 check test "$(value CompanyName)" = "The guess developers"
 check test "$(value LegalCopyright)" = "Copyright (c) 2026 The guess developers. MIT license."
+check grep -q "assemblyIdentity .* version=\"$(value FileVersion).0\"" "$exe"  # one version everywhere
 exit $fail
