@@ -12,9 +12,8 @@ set(targets
 
 foreach(row IN LISTS targets)
     separate_arguments(row UNIX_COMMAND "${row}")
-    set(also "")
     list(POP_FRONT row name triplet emulator cpu static)
-    list(APPEND also ${row})
+    set(also ${row})  # what is left of the row
 
     find_program(GUESS_${emulator} ${emulator})
     set(qemu_missing "")
