@@ -8,6 +8,7 @@ or from a web server on 127.0.0.1, as given.
 
 import functools
 import http.server
+import os
 import sys
 import tempfile
 import threading
@@ -52,7 +53,11 @@ class Page(unittest.TestCase):
             cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
             threading.Thread(target=cls.server.serve_forever, daemon=True).start()
             url = f"http://127.0.0.1:{cls.server.server_port}/index.html"
+        # Chromium keeps its profile, and its crash reports and caches beside
+        # it, here rather than in the tester's home.
         cls.profile = tempfile.TemporaryDirectory()
+        for variable in ("XDG_CONFIG_HOME", "XDG_CACHE_HOME"):
+            os.environ[variable] = cls.profile.name
         options = Options()
         options.binary_location = "/usr/bin/chromium"
         for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
