@@ -20,8 +20,8 @@ endfunction()
 
 # Sets `line` to "" when everything the cross build for `triplet` needs is
 # installed, and otherwise to one line that names what is missing and the
-# command that installs it; sets GUESS_DEB_ARCH and GUESS_DEB_MULTIARCH as
-# above. ARGN: packages the caller found missing itself.
+# command that installs it; sets GUESS_DEB_ARCH as above. ARGN: packages the
+# caller found missing itself.
 function(guess_cross_missing triplet line)
     set(missing ${ARGN})
     find_program(GUESS_CXX_${triplet} ${triplet}-g++)
@@ -42,7 +42,6 @@ function(guess_cross_missing triplet line)
         endif()
     endif()
     set(GUESS_DEB_ARCH ${GUESS_DEB_ARCH} PARENT_SCOPE)
-    set(GUESS_DEB_MULTIARCH ${GUESS_DEB_MULTIARCH} PARENT_SCOPE)
     set(${line} "" PARENT_SCOPE)
     if(missing)
         list(JOIN missing " " missing)

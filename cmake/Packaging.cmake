@@ -1,4 +1,4 @@
-# CPack: a .zip for Windows; a Debian package and a .tar.gz for Linux.
+# CPack: a .zip for Windows and for the web page; a Debian package and a .tar.gz for Linux.
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR ${GUESS_VENDOR})
@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "one-shot number-guessing game for the con
 set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
 # The Windows program is linked without symbols already, so that the one
 # built, tested and put in the installer is the one in the .zip too: strip
-# would stamp a time into it.
+# would stamp a time into it. The web page has no program to strip.
 if(NOT WIN32 AND NOT EMSCRIPTEN)
     set(CPACK_STRIP_FILES TRUE)
 endif()
@@ -22,14 +22,21 @@ set(CPACK_GUESS_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_GUESS_SOURCE_DATE_EPOCH ${GUESS_SOURCE_DATE_EPOCH})
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/CPackNormalise.cmake)
 
-if(EMSCRIPTEN)
+if(WIN32 OR EMSCRIPTEN)
+    # A .zip, written by zip itself (packaging/normalise.sh).
+    include(${PROJECT_SOURCE_DIR}/cmake/FindTools.cmake)
+    guess_find_tools(missing zip:zip)
+    if(missing)
+        message(FATAL_ERROR "zip not installed: it makes the .zip (apt-get install zip)")
+    endif()
     set(CPACK_GENERATOR ZIP)
-    set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-web)
-    set(CPACK_GUESS_COMPONENTS_ZIP program)
-elseif(WIN32)
-    set(CPACK_GENERATOR ZIP)
-    set(CPACK_PACKAGE_FILE_NAME ${GUESS_WINDOWS_PACKAGE_NAME})
-    set(CPACK_GUESS_COMPONENTS_ZIP program docs)
+    if(WIN32)
+        set(CPACK_PACKAGE_FILE_NAME ${GUESS_WINDOWS_PACKAGE_NAME})
+        set(CPACK_GUESS_COMPONENTS_ZIP program docs)
+    else()
+        set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-web)
+        set(CPACK_GUESS_COMPONENTS_ZIP program)
+    endif()
 else()
     set(CPACK_GENERATOR DEB TGZ)
     string(TOLOWER ${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR} platform)

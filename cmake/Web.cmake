@@ -2,11 +2,6 @@
 # one script (guess.js) so that the page also works opened from disk, where
 # a browser fetches nothing beside it; and the page around it (web/).
 
-find_program(GUESS_ZIP zip)
-if(NOT GUESS_ZIP)
-    message(FATAL_ERROR "zip not installed: it packs the page into its .zip (apt-get install zip)")
-endif()
-
 set(GUESS_WEB_PAGE "")
 foreach(file index.html page.js page.css)
     configure_file(web/${file} ${file} @ONLY)

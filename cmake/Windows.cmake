@@ -7,9 +7,9 @@ set(GUESS_WINDOWS_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64
 
 include(${PROJECT_SOURCE_DIR}/cmake/FindTools.cmake)
 guess_find_tools(missing rsvg-convert:librsvg2-bin icotool:icoutils wixl:wixl msibuild:msitools
-    faketime:faketime zip:zip)
+    faketime:faketime)
 if(missing)
-    message(FATAL_ERROR "The Windows program's icon, installer and .zip are made with tools that are not installed: ${missing} (apt-get install ${missing})")
+    message(FATAL_ERROR "The Windows program's icon and installer are made with tools that are not installed: ${missing} (apt-get install ${missing})")
 endif()
 
 # The icon, drawn in src/guess.svg, at the sizes Windows shows it: 16 and 24
@@ -59,17 +59,26 @@ endfunction()
 configure_file(README.md README.txt @ONLY NEWLINE_STYLE CRLF)
 configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
 
-# The installer (packaging/guess.wxs), beside the .zip.
+# The installer (packaging/guess.wxs), beside the .zip. What it is made of
+# is written down for packaging/make-msi.cmake, which the tests also run to
+# make the next version's installer.
 function(guess_windows_installer target)
     set(msi ${PROJECT_BINARY_DIR}/${GUESS_WINDOWS_PACKAGE_NAME}.msi)
+    set(settings ${PROJECT_BINARY_DIR}/msi-settings.cmake)
     set(files $<TARGET_FILE:${target}> ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt ${GUESS_ICON})
-    list(JOIN files "|" files)
+    file(GENERATE OUTPUT ${settings} CONTENT "# What the installer is made of: read by packaging/make-msi.cmake.
+set(FILES \"${files}\")
+if(NOT VERSION)
+    set(VERSION ${PROJECT_VERSION})
+endif()
+set(VENDOR \"${GUESS_VENDOR}\")
+set(DESCRIPTION \"${PROJECT_DESCRIPTION}\")
+set(EPOCH ${GUESS_SOURCE_DATE_EPOCH})
+")
     add_custom_command(OUTPUT ${msi}
-        COMMAND ${CMAKE_COMMAND} -D FILES=${files} -D VERSION=${PROJECT_VERSION}
-            -D VENDOR=${GUESS_VENDOR} -D DESCRIPTION=${PROJECT_DESCRIPTION} -D EPOCH=${GUESS_SOURCE_DATE_EPOCH}
-            -D WORK=${PROJECT_BINARY_DIR}/msi -D OUTPUT=${msi}
+        COMMAND ${CMAKE_COMMAND} -D SETTINGS=${settings} -D OUTPUT=${msi}
             -P ${PROJECT_SOURCE_DIR}/packaging/make-msi.cmake
-        DEPENDS ${target} ${GUESS_ICON} ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
+        DEPENDS ${target} ${settings} ${GUESS_ICON} ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
             packaging/guess.wxs packaging/make-msi.cmake
         VERBATIM)
     add_custom_target(installer ALL DEPENDS ${msi})

@@ -1,9 +1,12 @@
 # Makes the Windows installer: packaging/guess.wxs built by wixl, with what
 # wixl cannot say added to its tables afterwards, and nothing in it that
 # depends on when or where it was built.
-#   cmake -D FILES="guess.exe|README.txt|LICENSE.txt|guess.ico" -D VERSION=1.0.0
-#         -D VENDOR=... -D DESCRIPTION=... -D EPOCH=SECONDS -D WORK=DIR
-#         -D OUTPUT=FILE.msi -P make-msi.cmake
+#   cmake -D SETTINGS=msi-settings.cmake [-D VERSION=1.0.1] -D OUTPUT=FILE.msi
+#         -P make-msi.cmake
+# SETTINGS, written by the Windows build (cmake/Windows.cmake), names the
+# files, the version (unless given), the vendor, the description and the time.
+include(${SETTINGS})
+set(WORK ${OUTPUT}.files)
 foreach(tool wixl msibuild faketime)
     string(TOUPPER ${tool} var)
     find_program(${var} ${tool} REQUIRED)
@@ -22,7 +25,6 @@ endfunction()
 
 # The files as they go into the cabinet, which records their times (in
 # local time, hence UTC).
-string(REPLACE "|" ";" FILES "${FILES}")
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(COPY ${FILES} DESTINATION ${WORK})
@@ -57,16 +59,14 @@ execute_process(COMMAND ${held} ${MSIBUILD} package.msi
 
 # The package code names these very bytes: wixl draws it at random, so it is
 # replaced first by a fixed one, then by one reckoned from the result.
-foreach(pass placeholder final)
-    if(pass STREQUAL "placeholder")
-        set(package_code 00000000-0000-0000-0000-000000000000)
-    else()
-        file(SHA256 ${WORK}/package.msi contents)
-        code(package_code "package ${contents}")
-    endif()
+function(set_package_code uuid)
     execute_process(COMMAND ${held} ${MSIBUILD} package.msi
-        -s "guess ${VERSION}" "${VENDOR}" "x64;1033" "{${package_code}}"
+        -s "guess ${VERSION}" "${VENDOR}" "x64;1033" "{${uuid}}"
         WORKING_DIRECTORY ${WORK} COMMAND_ERROR_IS_FATAL ANY)
-endforeach()
+endfunction()
+set_package_code(00000000-0000-0000-0000-000000000000)
+file(SHA256 ${WORK}/package.msi contents)
+code(package_code "package ${contents}")
+set_package_code(${package_code})
 
 file(COPY_FILE ${WORK}/package.msi ${OUTPUT})

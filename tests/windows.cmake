@@ -44,11 +44,8 @@ math(EXPR next_patch "${PROJECT_VERSION_PATCH} + 1")
 set(newer_version ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${next_patch})
 set(newer_msi ${CMAKE_CURRENT_BINARY_DIR}/guess-${newer_version}.msi)
 add_test(NAME windows.newer-installer
-    COMMAND ${CMAKE_COMMAND}
-        "-DFILES=${windows_exe}|${windows_dir}/README.txt|${windows_dir}/LICENSE.txt|${windows_dir}/guess.ico"
-        -DVERSION=${newer_version} -DVENDOR=${GUESS_VENDOR} -DDESCRIPTION=${PROJECT_DESCRIPTION}
-        -DEPOCH=${GUESS_SOURCE_DATE_EPOCH} -DWORK=${CMAKE_CURRENT_BINARY_DIR}/newer-msi -DOUTPUT=${newer_msi}
-        -P ${PROJECT_SOURCE_DIR}/packaging/make-msi.cmake)
+    COMMAND ${CMAKE_COMMAND} -DSETTINGS=${windows_dir}/msi-settings.cmake -DVERSION=${newer_version}
+        -DOUTPUT=${newer_msi} -P ${PROJECT_SOURCE_DIR}/packaging/make-msi.cmake)
 set_tests_properties(windows.newer-installer PROPERTIES FIXTURES_SETUP newer-msi)
 add_test(NAME windows.packages
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows_packages.sh ${windows_dir} ${CMAKE_CPACK_COMMAND} ${wine}
