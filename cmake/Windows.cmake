@@ -15,24 +15,22 @@ endif()
 # The icon, drawn in src/guess.svg, at the sizes Windows shows it: 16 and 24
 # in lists and title bars, 32 and 48 on the desktop and in Explorer, 256 in
 # large views, where it is kept as PNG, as Windows reads it.
+include(${PROJECT_SOURCE_DIR}/cmake/Icons.cmake)
 set(GUESS_ICON ${PROJECT_BINARY_DIR}/guess.ico)
-set(render "")
 set(pngs "")
+set(icotool_pngs "")
 foreach(size 16 24 32 48 256)
-    set(png icon/${size}.png)
-    list(APPEND render COMMAND ${GUESS_RSVG_CONVERT} -w ${size} -h ${size} -o ${png}
-        ${PROJECT_SOURCE_DIR}/src/guess.svg)
-    if(size EQUAL 256)
-        list(APPEND pngs -r)
-    endif()
+    set(png ${PROJECT_BINARY_DIR}/icon/${size}.png)
+    guess_render_icon(${PROJECT_SOURCE_DIR}/src/guess.svg ${size} ${png})
     list(APPEND pngs ${png})
+    if(size EQUAL 256)
+        list(APPEND icotool_pngs -r)
+    endif()
+    list(APPEND icotool_pngs ${png})
 endforeach()
 add_custom_command(OUTPUT ${GUESS_ICON}
-    COMMAND ${CMAKE_COMMAND} -E make_directory icon
-    ${render}
-    COMMAND ${GUESS_ICOTOOL} -c -o ${GUESS_ICON} ${pngs}
-    DEPENDS src/guess.svg
-    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+    COMMAND ${GUESS_ICOTOOL} -c -o ${GUESS_ICON} ${icotool_pngs}
+    DEPENDS ${pngs}
     VERBATIM)
 
 # The resources of a Windows program target.
