@@ -44,7 +44,7 @@ else()
 
     # The Debian package: the program as a distribution builds it, linked
     # against the system's libraries, which its Depends then names.
-    set(CPACK_GUESS_COMPONENTS_DEB program docs debian)
+    set(CPACK_GUESS_COMPONENTS_DEB program docs desktop debian)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION games)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

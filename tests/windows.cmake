@@ -40,11 +40,9 @@ add_test(NAME windows.executable
 
 # The installer of the next version, made from the same files, for the
 # upgrade; then the packages, the installer in a fresh Wine prefix of its own.
-math(EXPR next_patch "${PROJECT_VERSION_PATCH} + 1")
-set(newer_version ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${next_patch})
-set(newer_msi ${CMAKE_CURRENT_BINARY_DIR}/guess-${newer_version}.msi)
+set(newer_msi ${CMAKE_CURRENT_BINARY_DIR}/guess-${GUESS_NEXT_VERSION}.msi)
 add_test(NAME windows.newer-installer
-    COMMAND ${CMAKE_COMMAND} -DSETTINGS=${windows_dir}/msi-settings.cmake -DVERSION=${newer_version}
+    COMMAND ${CMAKE_COMMAND} -DSETTINGS=${windows_dir}/msi-settings.cmake -DVERSION=${GUESS_NEXT_VERSION}
         -DOUTPUT=${newer_msi} -P ${PROJECT_SOURCE_DIR}/packaging/make-msi.cmake)
 set_tests_properties(windows.newer-installer PROPERTIES FIXTURES_SETUP newer-msi)
 add_test(NAME windows.packages

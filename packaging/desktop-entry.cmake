@@ -1,0 +1,16 @@
+# Writes the desktop entry as it is installed (cmake/Install.cmake): it
+# starts the program where it is installed, which is known only then, as a
+# package installs under /usr whatever prefix the build was given. A path
+# with a space or a character the entry format reserves is quoted as the
+# format asks: escaped for the quotes, then for the string.
+#   GUESS_INSTALL_GAMESDIR, GUESS_DESKTOP_ENTRY: set before it runs
+cmake_path(ABSOLUTE_PATH CMAKE_INSTALL_PREFIX NORMALIZE OUTPUT_VARIABLE prefix)
+set(GUESS_EXEC ${GUESS_INSTALL_GAMESDIR}/guess)
+cmake_path(ABSOLUTE_PATH GUESS_EXEC BASE_DIRECTORY "${prefix}" NORMALIZE)
+if(GUESS_EXEC MATCHES "[^-A-Za-z0-9/._+]")
+    string(REGEX REPLACE "([\"`$\\\\])" "\\\\\\1" quoted "${GUESS_EXEC}")
+    string(REPLACE "\\" "\\\\" quoted "${quoted}")
+    string(REPLACE "%" "%%" quoted "${quoted}")
+    set(GUESS_EXEC "\"${quoted}\"")
+endif()
+configure_file(${CMAKE_CURRENT_LIST_DIR}/guess.desktop.in ${GUESS_DESKTOP_ENTRY} @ONLY)
