@@ -1,15 +1,39 @@
 # The game as a web page: the program compiled to WebAssembly, inlined in
 # one script (guess.js) so that the page also works opened from disk, where
-# a browser fetches nothing beside it; and the page around it (web/).
+# a browser fetches nothing beside it; the page around it (web/); and, for a
+# served page, what makes it an app: its manifest, its worker and its icons.
+include(${PROJECT_SOURCE_DIR}/cmake/Icons.cmake)
+if(NOT GUESS_RSVG_CONVERT)
+    message(FATAL_ERROR "rsvg-convert not installed: it renders the web app's icons (apt-get install librsvg2-bin)")
+endif()
 
-set(GUESS_WEB_PAGE "")
-foreach(file index.html page.js page.css)
-    configure_file(web/${file} ${file} @ONLY)
-    list(APPEND GUESS_WEB_PAGE ${PROJECT_BINARY_DIR}/${file})
-endforeach()
-configure_file(src/guess.svg guess.svg COPYONLY)  # the page's icon too
+# A home screen cuts an icon marked "maskable" to a shape of its own (a
+# circle, a rounded square): the die, drawn smaller on a full background,
+# stays inside the circle of 80% that every shape keeps.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/guess.svg)
+file(READ src/guess.svg icon)
+string(REGEX MATCH "<svg[^>]*>(.*)</svg>" icon "${icon}")
+file(CONFIGURE OUTPUT guess-maskable.svg CONTENT [[
+<svg xmlns="http://www.w3.org/2000/svg" width="512" height="512" viewBox="0 0 256 256">
+  <rect width="256" height="256" fill="#1d2a36"/>
+  <g transform="translate(46.08 46.08) scale(0.64)">${CMAKE_MATCH_1}</g>
+</svg>
+]])
+
+# What the page is made of: the game, the icons, and the license, put
+# together with the page's own files by cmake/web-page.cmake.
+set(web_icons ${PROJECT_BINARY_DIR}/guess-192.png ${PROJECT_BINARY_DIR}/guess-512.png
+    ${PROJECT_BINARY_DIR}/guess-maskable.png)
+guess_render_icon(${PROJECT_SOURCE_DIR}/src/guess.svg 192 ${PROJECT_BINARY_DIR}/guess-192.png)
+guess_render_icon(${PROJECT_SOURCE_DIR}/src/guess.svg 512 ${PROJECT_BINARY_DIR}/guess-512.png)
+guess_render_icon(${PROJECT_BINARY_DIR}/guess-maskable.svg 512 ${PROJECT_BINARY_DIR}/guess-maskable.png)
 configure_file(LICENSE LICENSE.txt COPYONLY)
-list(APPEND GUESS_WEB_PAGE ${PROJECT_BINARY_DIR}/guess.svg ${PROJECT_BINARY_DIR}/LICENSE.txt)
+
+set(web_templates index.html page.js page.css manifest.webmanifest sw.js)
+set(GUESS_WEB_PAGE ${web_templates} guess.svg)
+list(TRANSFORM GUESS_WEB_PAGE PREPEND ${PROJECT_BINARY_DIR}/)
+set(web_assembled ${GUESS_WEB_PAGE})
+list(APPEND GUESS_WEB_PAGE ${PROJECT_BINARY_DIR}/LICENSE.txt ${web_icons})
 
 function(guess_web_program target)
     target_sources(${target} PRIVATE src/web_console.cpp)
@@ -24,4 +48,25 @@ function(guess_web_program target)
         -sSINGLE_FILE                           # the WebAssembly inside guess.js
         -sENVIRONMENT=web
         -sFILESYSTEM=0)
+
+    set(settings ${PROJECT_BINARY_DIR}/page-settings.cmake)
+    set(files $<TARGET_FILE:${target}> ${PROJECT_SOURCE_DIR}/src/guess.svg
+        ${PROJECT_BINARY_DIR}/LICENSE.txt ${web_icons})
+    file(GENERATE OUTPUT ${settings} CONTENT "# What the web page is made of: read by cmake/web-page.cmake.
+set(SOURCE_DIR \"${PROJECT_SOURCE_DIR}\")
+set(FILES \"${files}\")
+if(NOT VERSION)
+    set(VERSION ${PROJECT_VERSION})
+endif()
+set(DESCRIPTION \"${PROJECT_DESCRIPTION}\")
+")
+    set(templates ${web_templates})
+    list(TRANSFORM templates PREPEND ${PROJECT_SOURCE_DIR}/web/)
+    add_custom_command(OUTPUT ${web_assembled}
+        COMMAND ${CMAKE_COMMAND} -D SETTINGS=${settings} -D OUTPUT=${PROJECT_BINARY_DIR}
+            -P ${PROJECT_SOURCE_DIR}/cmake/web-page.cmake
+        DEPENDS ${target} ${settings} ${templates} ${web_icons} ${PROJECT_SOURCE_DIR}/src/guess.svg
+            ${PROJECT_SOURCE_DIR}/cmake/web-page.cmake
+        VERBATIM)
+    add_custom_target(web-page ALL DEPENDS ${GUESS_WEB_PAGE})
 endfunction()

@@ -2,7 +2,7 @@
 # played in headless Chromium through Selenium, from disk and from a web
 # server on 127.0.0.1, where the tools are installed.
 include(${PROJECT_SOURCE_DIR}/cmake/FindTools.cmake)
-guess_find_tools(missing em++:emscripten chromium:chromium chromedriver:chromium-driver)
+guess_find_tools(missing em++:emscripten rsvg-convert:librsvg2-bin chromium:chromium chromedriver:chromium-driver)
 # Debian's python3, which has Debian's selenium, even where PATH finds another.
 find_program(GUESS_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH)
 execute_process(COMMAND ${GUESS_PYTHON3} -c "import selenium" RESULT_VARIABLE no_selenium
@@ -18,6 +18,16 @@ endif()
 
 set(web_dir ${PROJECT_BINARY_DIR}/web)
 guess_cross_build(guess_web emscripten.cmake ${web_dir} ${web_dir}/guess.js)
-foreach(how file served)
-    add_test(NAME web.${how} COMMAND ${GUESS_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/web_test.py ${web_dir} ${how})
-endforeach()
+add_test(NAME web.file COMMAND ${GUESS_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/web_test.py ${web_dir} file)
+
+# The next version's page, made from the same files, which the served page
+# must hand over to.
+set(next_page ${CMAKE_CURRENT_BINARY_DIR}/web-${GUESS_NEXT_VERSION})
+add_test(NAME web.next-page
+    COMMAND ${CMAKE_COMMAND} -D SETTINGS=${web_dir}/page-settings.cmake -D VERSION=${GUESS_NEXT_VERSION}
+        -D OUTPUT=${next_page} -P ${PROJECT_SOURCE_DIR}/cmake/web-page.cmake)
+set_tests_properties(web.next-page PROPERTIES FIXTURES_SETUP next-page)
+add_test(NAME web.served
+    COMMAND ${GUESS_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/web_test.py ${web_dir} served
+        ${next_page} ${GUESS_NEXT_VERSION})
+set_tests_properties(web.served PROPERTIES FIXTURES_REQUIRED next-page)

@@ -1,9 +1,12 @@
 """The game in a web page, played in headless Chromium as a player plays it:
 the same texts and input rules as the console, a key or a tap ends the game,
-and the page then offers a new one. The page is opened from disk (file://)
-or from a web server on 127.0.0.1, as given.
+and the page then offers a new one. The page is opened from disk (file://),
+where it is a page alone, or from a web server on 127.0.0.1, where it is an
+app that installs, plays offline and takes the next version, given as built
+from the same sources.
 
-    web_test.py PAGE_DIR file|served
+    web_test.py PAGE_DIR file
+    web_test.py PAGE_DIR served NEXT_PAGE_DIR NEXT_VERSION
 """
 
 import functools
@@ -39,19 +42,36 @@ GAMES = [
 ]
 
 
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+# The tests run in the order of their names, each in the page the one before
+# left: the app is tried first, and what the browser logged is read last.
 class Page(unittest.TestCase):
     page_dir = None
+    next_dir = None
+    next_version = None
     served = False
+    server = None
+
+    @classmethod
+    def serve(cls, directory, port=0):
+        handler = functools.partial(Quiet, directory=directory)
+        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+
+    @classmethod
+    def stop_serving(cls):
+        cls.server.shutdown()
+        cls.server.server_close()
 
     @classmethod
     def setUpClass(cls):
         url = f"file://{cls.page_dir}/index.html"
         if cls.served:
-            handler = functools.partial(
-                http.server.SimpleHTTPRequestHandler, directory=cls.page_dir)
-            handler.log_message = lambda *args: None
-            cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-            threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+            cls.serve(cls.page_dir)
             url = f"http://127.0.0.1:{cls.server.server_port}/index.html"
         # Chromium keeps its profile, and its crash reports and caches beside
         # it, here rather than in the tester's home.
@@ -74,7 +94,7 @@ class Page(unittest.TestCase):
         cls.browser.quit()
         cls.profile.cleanup()
         if cls.served:
-            cls.server.shutdown()
+            cls.stop_serving()
 
     def screen(self):
         return self.browser.execute_script("return document.getElementById('screen').textContent")
@@ -82,40 +102,103 @@ class Page(unittest.TestCase):
     def until(self, condition, what):
         WebDriverWait(self.browser, 10).until(lambda _: condition(), what)
 
-    def test_games(self):
+    def script(self, body):
+        """Runs an async function's body in the page and returns its result."""
+        return self.browser.execute_async_script(
+            f"(async () => {{ {body} }})().then(arguments[0], (e) => arguments[0](String(e)));")
+
+    def play(self, lines, result, end, again):
+        """Plays one game, from the prompt to the next game's prompt."""
         browser = self.browser
+        field = browser.switch_to.active_element
+        self.assertEqual(field.get_attribute("id"), "answer")
+        for line in lines[:-1]:
+            field.send_keys(line, Keys.ENTER)
+        typed = PROMPT + "".join(line + "\n" for line in lines[:-1])
+        field.send_keys(lines[-1])
+        self.until(lambda: self.screen() == typed + lines[-1], "the line echoed")
+        field.send_keys(Keys.BACKSPACE, lines[-1][-1:])  # Backspace works
+        self.assertEqual(self.screen(), typed + lines[-1])
+        field.send_keys(Keys.ENTER)
+        answered = typed + lines[-1] + "\n" + result + "\n"
+        self.until(lambda: self.screen() == answered, "the answer")
+
+        button = browser.find_element(By.ID, "again")
+        self.assertFalse(button.is_displayed(), "the game waits for a key")
+        if end == "tap":
+            browser.find_element(By.ID, "terminal").click()
+        else:
+            field.send_keys("q" if end == "key" else Keys.ENTER)
+        self.until(button.is_displayed, "the game's end")
+        self.assertEqual(browser.find_element(By.ID, "status").text, "The game is over.")
+        self.assertEqual(self.screen(), answered)
+
+        if again == "click":
+            button.click()
+        else:
+            browser.switch_to.active_element.send_keys(Keys.ENTER if again == "enter" else "p")
+        self.until(lambda: self.screen() == PROMPT, "a new game")
+
+    def reload(self):
+        self.browser.refresh()
         self.until(lambda: self.screen() == PROMPT, "the prompt")
-        for lines, result, end, again in GAMES:
-            with self.subTest(lines=lines):
-                field = browser.switch_to.active_element
-                self.assertEqual(field.get_attribute("id"), "answer")
-                for line in lines[:-1]:
-                    field.send_keys(line, Keys.ENTER)
-                typed = PROMPT + "".join(line + "\n" for line in lines[:-1])
-                field.send_keys(lines[-1])
-                self.until(lambda: self.screen() == typed + lines[-1], "the line echoed")
-                field.send_keys(Keys.BACKSPACE, lines[-1][-1:])  # Backspace works
-                self.assertEqual(self.screen(), typed + lines[-1])
-                field.send_keys(Keys.ENTER)
-                answered = typed + lines[-1] + "\n" + result + "\n"
-                self.until(lambda: self.screen() == answered, "the answer")
 
-                button = browser.find_element(By.ID, "again")
-                self.assertFalse(button.is_displayed(), "the game waits for a key")
-                if end == "tap":
-                    browser.find_element(By.ID, "terminal").click()
-                else:
-                    field.send_keys("q" if end == "key" else Keys.ENTER)
-                self.until(button.is_displayed, "the game's end")
-                self.assertEqual(browser.find_element(By.ID, "status").text, "The game is over.")
-                self.assertEqual(self.screen(), answered)
+    def test_app(self):
+        self.until(lambda: self.screen() == PROMPT, "the prompt")
+        if not self.served:
+            # From disk: a page alone, with no manifest and no worker.
+            self.assertEqual(self.script(
+                "return [document.querySelectorAll('link[rel=manifest]').length,"
+                " Boolean(navigator.serviceWorker && navigator.serviceWorker.controller)];"),
+                [0, False])
+            return
+        browser = self.browser
+        self.script("await navigator.serviceWorker.ready; if (!navigator.serviceWorker.controller)"
+                    " await new Promise((r) => navigator.serviceWorker.oncontrollerchange = r);")
+        self.assertEqual(browser.execute_cdp_cmd("Page.getInstallabilityErrors", {}),
+                         {"installabilityErrors": []})
+        manifest = browser.execute_cdp_cmd("Page.getAppManifest", {})
+        self.assertEqual(manifest["errors"], [])
+        self.assertTrue(manifest["url"].endswith("/manifest.webmanifest"))
+        # A home screen cuts the maskable icon down to a circle of 80%, at
+        # the least: outside it, nothing but the background.
+        self.assertEqual(self.script("""
+            const icon = new Image();
+            icon.src = 'guess-maskable.png';
+            await icon.decode();
+            const size = icon.width, canvas = document.createElement('canvas');
+            canvas.width = canvas.height = size;
+            const context = canvas.getContext('2d');
+            context.drawImage(icon, 0, 0);
+            const pixels = new Uint32Array(context.getImageData(0, 0, size, size).data.buffer);
+            let outside = 0;
+            pixels.forEach((pixel, i) => {
+              const x = i % size + 0.5 - size / 2, y = Math.floor(i / size) + 0.5 - size / 2;
+              if (pixel !== pixels[0] && x * x + y * y > (0.4 * size) ** 2) outside++;
+            });
+            return [size, outside];"""), [512, 0])
 
-                if again == "click":
-                    button.click()
-                else:
-                    browser.switch_to.active_element.send_keys(
-                        Keys.ENTER if again == "enter" else "p")
-                self.until(lambda: self.screen() == PROMPT, "a new game")
+        # Offline, after one visit: the page still opens, and plays.
+        port = self.server.server_port
+        self.stop_serving()
+        self.reload()
+        self.play(["5"], WIN, "key", "enter")
+
+        # The next version, at the same address: the reload after the one
+        # that finds it is the new version's, and the old one's files are gone.
+        self.serve(self.next_dir, port)
+        self.reload()
+        self.script(f"while ((await caches.keys()).some((name) => !name.endsWith(' {self.next_version}')))"
+                    " await new Promise((r) => setTimeout(r, 100));")
+        self.reload()
+        self.assertIn(f"guess {self.next_version},", browser.find_element(By.TAG_NAME, "footer").text)
+        self.assertEqual(len(self.script("return await caches.keys();")), 1)
+
+    def test_games(self):
+        self.until(lambda: self.screen() == PROMPT, "the prompt")
+        for game in GAMES:
+            with self.subTest(lines=game[0]):
+                self.play(*game)
 
     def test_nothing_is_refused_or_fails(self):
         self.until(lambda: self.screen() == PROMPT, "the prompt")
@@ -126,4 +209,6 @@ class Page(unittest.TestCase):
 
 if __name__ == "__main__":
     Page.page_dir, Page.served = sys.argv[1], sys.argv[2] == "served"
+    if Page.served:
+        Page.next_dir, Page.next_version = sys.argv[3:5]
     unittest.main(argv=sys.argv[:1])

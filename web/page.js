@@ -142,3 +142,18 @@ document.addEventListener('DOMContentLoaded', () => {
 
   newGame();
 });
+
+// Served over http(s), the page is an app that a phone puts on its home
+// screen and that plays offline (sw.js). Opened from disk it is a page
+// alone: a browser would refuse the manifest there, and has no workers.
+if (window.location.protocol === 'http:' || window.location.protocol === 'https:') {
+  const manifest = document.createElement('link');
+  manifest.rel = 'manifest';
+  manifest.href = 'manifest.webmanifest';
+  document.head.append(manifest);
+  if ('serviceWorker' in navigator) {
+    navigator.serviceWorker.register('sw.js').catch(() => {
+      // It plays as well without: only the offline copy is lost.
+    });
+  }
+}
