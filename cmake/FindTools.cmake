@@ -19,3 +19,13 @@ function(guess_find_tools missing)
     list(JOIN packages " " packages)
     set(${missing} "${packages}" PARENT_SCOPE)
 endfunction()
+
+# What each product is built with besides CMake and make, as program:package:
+# the Linux programs and packages (a cross build also needs what
+# cmake/CrossPrerequisites.cmake names), the Windows program and its
+# packages, and the web page.
+set(GUESS_TOOLS_LINUX g++:g++ dpkg-shlibdeps:dpkg-dev rsvg-convert:librsvg2-bin)
+set(GUESS_TOOLS_WINDOWS
+    x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix x86_64-w64-mingw32-windres:binutils-mingw-w64-x86-64
+    rsvg-convert:librsvg2-bin icotool:icoutils wixl:wixl msibuild:msitools faketime:faketime zip:zip)
+set(GUESS_TOOLS_WEB em++:emscripten rsvg-convert:librsvg2-bin zip:zip)

@@ -6,10 +6,9 @@
 set(GUESS_WINDOWS_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64)
 
 include(${PROJECT_SOURCE_DIR}/cmake/FindTools.cmake)
-guess_find_tools(missing rsvg-convert:librsvg2-bin icotool:icoutils wixl:wixl msibuild:msitools
-    faketime:faketime)
+guess_find_tools(missing ${GUESS_TOOLS_WINDOWS})
 if(missing)
-    message(FATAL_ERROR "The Windows program's icon and installer are made with tools that are not installed: ${missing} (apt-get install ${missing})")
+    message(FATAL_ERROR "The Windows program and its packages are made with tools that are not installed: ${missing} (apt-get install ${missing})")
 endif()
 
 # The icon, drawn in src/guess.svg, at the sizes Windows shows it: 16 and 24

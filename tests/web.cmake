@@ -2,7 +2,7 @@
 # played in headless Chromium through Selenium, from disk and from a web
 # server on 127.0.0.1, where the tools are installed.
 include(${PROJECT_SOURCE_DIR}/cmake/FindTools.cmake)
-guess_find_tools(missing em++:emscripten rsvg-convert:librsvg2-bin chromium:chromium chromedriver:chromium-driver)
+guess_find_tools(missing ${GUESS_TOOLS_WEB} chromium:chromium chromedriver:chromium-driver)
 # Debian's python3, which has Debian's selenium, even where PATH finds another.
 find_program(GUESS_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH)
 execute_process(COMMAND ${GUESS_PYTHON3} -c "import selenium" RESULT_VARIABLE no_selenium

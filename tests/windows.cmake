@@ -3,11 +3,9 @@
 # under Wine: the program by the same test program, the .zip and the
 # installer as a player gets them.
 include(${PROJECT_SOURCE_DIR}/cmake/FindTools.cmake)
-guess_find_tools(missing
-    x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix x86_64-w64-mingw32-windres:binutils-mingw-w64-x86-64
+guess_find_tools(missing ${GUESS_TOOLS_WINDOWS}
     x86_64-w64-mingw32-objdump:binutils-mingw-w64-x86-64 llvm-readobj:llvm wine64:wine64 wineserver:wine64
-    rsvg-convert:librsvg2-bin icotool:icoutils wrestool:icoutils wixl:wixl msibuild:msitools
-    faketime:faketime zip:zip unzip:unzip)
+    wrestool:icoutils unzip:unzip)
 if(missing)
     guess_skip(windows.skipped "Windows tests skipped: not installed: ${missing} (apt-get install ${missing})")
     return()
