@@ -1,0 +1,58 @@
+#!/bin/sh
+# A release made as a release manager makes one, with throwaway keys: of the
+# sources as they are now, committed in a repository of their own, as a
+# release is made of a commit. It holds every product and its checksums, the
+# signatures verify, and guess.exe with its signature taken off is the
+# unsigned program that the same sources build.
+#   release.sh SOURCE_DIR CMAKE VERSION UNSIGNED_EXE WORK_DIR
+source=$1 cmake=$2 version=$3 unsigned=$4 work=$5
+rm -rf "$work" && mkdir -p "$work" || exit 1
+# gpg's agent listens on a socket in its home, whose path must be short.
+GNUPGHOME=$(mktemp -d) || exit 1
+export GNUPGHOME
+trap 'gpgconf --kill all; rm -rf "$GNUPGHOME"' EXIT
+fail=0
+check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
+quiet() { "$@" >"$work/log" 2>&1 || { cat "$work/log"; return 1; }; }
+
+repo=$work/repo
+mkdir "$repo" && (cd "$source" && git ls-files -z -co --exclude-standard |
+    tar --null -T - --ignore-failed-read -cf - 2>/dev/null) | tar -xf - -C "$repo" || exit 1
+(cd "$repo" && git init -q && git add -A &&
+    git -c user.name=test -c user.email=test@guess.invalid commit -q -m release) || exit 1
+
+quiet openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/cert.pem" \
+    -days 2 -subj "/CN=guess test signing" -addext extendedKeyUsage=codeSigning &&
+    quiet openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" \
+        -out "$work/sign.pfx" -passout pass:throwaway &&
+    quiet gpg --batch --passphrase '' --quick-gen-key 'guess test <test@guess.invalid>' ed25519 sign 1d ||
+    exit 1
+
+dist=$work/dist
+GUESS_AUTHENTICODE_PFX=$work/sign.pfx GUESS_AUTHENTICODE_PASSWORD=throwaway \
+    GUESS_GPG_KEY=test@guess.invalid "$cmake" -D DIST="$dist" -P "$repo/packaging/release.cmake" ||
+    exit 1
+cd "$dist" || exit 1
+
+name=guess-$version
+check test "$(ls | paste -sd ' ' -)" = "SHA256SUMS SHA256SUMS.asc $name-linux-aarch64.tar.gz \
+$name-linux-arm.tar.gz $name-linux-x86_64.tar.gz $name-web.zip $name-windows-x86_64.msi \
+$name-windows-x86_64.zip $name.tar.gz guess_${version}_amd64.deb guess_${version}_arm64.deb \
+guess_${version}_armel.deb guess_${version}_armhf.deb"
+check test "$(wc -l <SHA256SUMS)" = $(($(ls | wc -l) - 2))
+check quiet sha256sum -c SHA256SUMS
+check quiet gpg --verify SHA256SUMS.asc SHA256SUMS
+
+# The program in the .zip and in the installer: signed, and the unsigned
+# program once the signature is off.
+verify() { quiet osslsigncode verify -CAfile "$work/cert.pem" -in "$1"; }
+unzip -q -d "$work/zip" $name-windows-x86_64.zip && msiextract -C "$work/msi" $name-windows-x86_64.msi >/dev/null ||
+    exit 1
+check verify $name-windows-x86_64.msi
+for exe in "$work"/zip/*/guess.exe $(find "$work/msi" -name guess.exe); do
+    check verify "$exe"
+    check quiet osslsigncode remove-signature -in "$exe" -out "$work/stripped.exe"
+    check cmp "$work/stripped.exe" "$unsigned"
+    rm -f "$work/stripped.exe"
+done
+exit $fail
