@@ -1,7 +1,8 @@
 # What is installed, in components the packages pick from (cmake/Packaging.cmake):
 #   program  the program, linked as usual
-#   static   the static program; only packages ask for it, as it has the
-#            same name as the other
+#   static   the static program and the notices of the libraries linked
+#            into it; only packages ask for it, as it has the same name as
+#            the other
 #   docs     the manual page, the README and the terms of use
 #   desktop  the desktop's menu entry and the icon it shows
 #   debian   what only the Debian package has
@@ -13,13 +14,18 @@ endif()
 if(WIN32)
     # Side by side, as a Windows program is unpacked and run from anywhere.
     install(TARGETS guess RUNTIME DESTINATION . COMPONENT program)
-    install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt DESTINATION . COMPONENT docs)
+    install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
+        ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt DESTINATION . COMPONENT docs)
     return()
 endif()
 
 install(TARGETS guess RUNTIME DESTINATION ${GUESS_INSTALL_GAMESDIR} COMPONENT program)
 if(GUESS_STATIC_PROGRAM)
     install(TARGETS guess-static RUNTIME DESTINATION ${GUESS_INSTALL_GAMESDIR}
+        COMPONENT static EXCLUDE_FROM_ALL)
+    # The libraries linked into it, as the Debian packages ship them do not
+    # come with it: their notices do.
+    install(FILES ${PROJECT_BINARY_DIR}/static/THIRD-PARTY-NOTICES.txt DESTINATION ${CMAKE_INSTALL_DOCDIR}
         COMPONENT static EXCLUDE_FROM_ALL)
 endif()
 

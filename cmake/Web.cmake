@@ -3,6 +3,7 @@
 # a browser fetches nothing beside it; the page around it (web/); and, for a
 # served page, what makes it an app: its manifest, its worker and its icons.
 include(${PROJECT_SOURCE_DIR}/cmake/Icons.cmake)
+include(${PROJECT_SOURCE_DIR}/cmake/Notices.cmake)
 if(NOT GUESS_RSVG_CONVERT)
     message(FATAL_ERROR "rsvg-convert not installed: it renders the web app's icons (apt-get install librsvg2-bin)")
 endif()
@@ -33,7 +34,7 @@ set(web_templates index.html page.js page.css manifest.webmanifest sw.js)
 set(GUESS_WEB_PAGE ${web_templates} guess.svg)
 list(TRANSFORM GUESS_WEB_PAGE PREPEND ${PROJECT_BINARY_DIR}/)
 set(web_assembled ${GUESS_WEB_PAGE})
-list(APPEND GUESS_WEB_PAGE ${PROJECT_BINARY_DIR}/LICENSE.txt ${web_icons})
+list(APPEND GUESS_WEB_PAGE ${PROJECT_BINARY_DIR}/LICENSE.txt ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt ${web_icons})
 
 function(guess_web_program target)
     target_sources(${target} PRIVATE src/web_console.cpp)
@@ -48,10 +49,11 @@ function(guess_web_program target)
         -sSINGLE_FILE                           # the WebAssembly inside guess.js
         -sENVIRONMENT=web
         -sFILESYSTEM=0)
+    guess_third_party_notices(${target} ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 
     set(settings ${PROJECT_BINARY_DIR}/page-settings.cmake)
     set(files $<TARGET_FILE:${target}> ${PROJECT_SOURCE_DIR}/src/guess.svg
-        ${PROJECT_BINARY_DIR}/LICENSE.txt ${web_icons})
+        ${PROJECT_BINARY_DIR}/LICENSE.txt ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt ${web_icons})
     file(GENERATE OUTPUT ${settings} CONTENT "# What the web page is made of: read by cmake/web-page.cmake.
 set(SOURCE_DIR \"${PROJECT_SOURCE_DIR}\")
 set(FILES \"${files}\")
@@ -65,7 +67,7 @@ set(DESCRIPTION \"${PROJECT_DESCRIPTION}\")
     add_custom_command(OUTPUT ${web_assembled}
         COMMAND ${CMAKE_COMMAND} -D SETTINGS=${settings} -D OUTPUT=${PROJECT_BINARY_DIR}
             -P ${PROJECT_SOURCE_DIR}/cmake/web-page.cmake
-        DEPENDS ${target} ${settings} ${templates} ${web_icons} ${PROJECT_SOURCE_DIR}/src/guess.svg
+        DEPENDS ${target} ${target}-notices ${settings} ${templates} ${web_icons} ${PROJECT_SOURCE_DIR}/src/guess.svg
             ${PROJECT_SOURCE_DIR}/cmake/web-page.cmake
         VERBATIM)
     add_custom_target(web-page ALL DEPENDS ${GUESS_WEB_PAGE})

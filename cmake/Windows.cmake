@@ -6,6 +6,7 @@
 set(GUESS_WINDOWS_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64)
 
 include(${PROJECT_SOURCE_DIR}/cmake/FindTools.cmake)
+include(${PROJECT_SOURCE_DIR}/cmake/Notices.cmake)
 guess_find_tools(missing ${GUESS_TOOLS_WINDOWS})
 if(missing)
     message(FATAL_ERROR "The Windows program and its packages are made with tools that are not installed: ${missing} (apt-get install ${missing})")
@@ -62,7 +63,9 @@ configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
 function(guess_windows_installer target)
     set(msi ${PROJECT_BINARY_DIR}/${GUESS_WINDOWS_PACKAGE_NAME}.msi)
     set(settings ${PROJECT_BINARY_DIR}/msi-settings.cmake)
-    set(files $<TARGET_FILE:${target}> ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt ${GUESS_ICON})
+    set(notices ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
+    set(files $<TARGET_FILE:${target}> ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
+        ${notices} ${GUESS_ICON})
     file(GENERATE OUTPUT ${settings} CONTENT "# What the installer is made of: read by packaging/make-msi.cmake.
 set(FILES \"${files}\")
 if(NOT VERSION)
@@ -75,7 +78,8 @@ set(EPOCH ${GUESS_SOURCE_DATE_EPOCH})
     add_custom_command(OUTPUT ${msi}
         COMMAND ${CMAKE_COMMAND} -D SETTINGS=${settings} -D OUTPUT=${msi}
             -P ${PROJECT_SOURCE_DIR}/packaging/make-msi.cmake
-        DEPENDS ${target} ${settings} ${GUESS_ICON} ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
+        DEPENDS ${target} ${target}-notices ${settings} ${GUESS_ICON} ${PROJECT_BINARY_DIR}/README.txt
+            ${PROJECT_BINARY_DIR}/LICENSE.txt
             packaging/guess.wxs packaging/make-msi.cmake
         VERBATIM)
     add_custom_target(installer ALL DEPENDS ${msi})

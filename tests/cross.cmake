@@ -50,6 +50,10 @@ foreach(row IN LISTS targets)
         guess_hardening_test(${prefix}.hardening ${kind} fortify ${path}
             ${objects}/main.cpp.o ${objects}/wait_for_key_posix.cpp.o)
     endforeach()
+    if(with_static)
+        guess_notices_test(${name}-static.notices ${dir}/static/THIRD-PARTY-NOTICES.txt
+            ${dir}/guess-static.link-trace static)
+    endif()
     # Processors the static program must start on too play the pipe table.
     foreach(other IN LISTS also)
         gtest_discover_tests(guess_tests TEST_PREFIX "${name}-static-${other}." TEST_FILTER "Pipe/*"

@@ -43,11 +43,21 @@ check test "$(wc -l <SHA256SUMS)" = $(($(ls | wc -l) - 2))
 check quiet sha256sum -c SHA256SUMS
 check quiet gpg --verify SHA256SUMS.asc SHA256SUMS
 
+unzip -q -d "$work/zip" $name-windows-x86_64.zip && msiextract -C "$work/msi" $name-windows-x86_64.msi >/dev/null ||
+    exit 1
+
+# Every download that carries code that is not ours carries its notices.
+for archive in $name-linux-*.tar.gz; do
+    check sh -c 'tar -tzf "$1" | grep -q "/share/doc/guess/THIRD-PARTY-NOTICES.txt\$"' - "$archive"
+done
+for archive in $name-windows-x86_64.zip $name-web.zip; do
+    check sh -c 'unzip -Z1 "$1" | grep -q "/THIRD-PARTY-NOTICES.txt\$"' - "$archive"
+done
+check test "$(find "$work/msi" -name THIRD-PARTY-NOTICES.txt | wc -l)" = 1
+
 # The program in the .zip and in the installer: signed, and the unsigned
 # program once the signature is off.
 verify() { quiet osslsigncode verify -CAfile "$work/cert.pem" -in "$1"; }
-unzip -q -d "$work/zip" $name-windows-x86_64.zip && msiextract -C "$work/msi" $name-windows-x86_64.msi >/dev/null ||
-    exit 1
 check verify $name-windows-x86_64.msi
 for exe in "$work"/zip/*/guess.exe $(find "$work/msi" -name guess.exe); do
     check verify "$exe"

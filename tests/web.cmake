@@ -18,6 +18,7 @@ endif()
 
 set(web_dir ${PROJECT_BINARY_DIR}/web)
 guess_cross_build(guess_web emscripten.cmake ${web_dir} ${web_dir}/guess.js)
+guess_notices_test(web.notices ${web_dir}/THIRD-PARTY-NOTICES.txt ${web_dir}/guess.link-trace web)
 add_test(NAME web.file COMMAND ${GUESS_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/web_test.py ${web_dir} file)
 
 # The next version's page, made from the same files, which the served page

@@ -32,6 +32,7 @@ gtest_discover_tests(guess_tests
     PROPERTIES FIXTURES_REQUIRED wine
     DISCOVERY_TIMEOUT 30)
 
+guess_notices_test(windows.notices ${windows_dir}/THIRD-PARTY-NOTICES.txt ${windows_dir}/guess.link-trace windows)
 add_test(NAME windows.executable
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows_executable.sh ${windows_exe}
         ${GUESS_X86_64_W64_MINGW32_OBJDUMP} ${GUESS_LLVM_READOBJ} ${GUESS_WRESTOOL} ${GUESS_ICOTOOL})

@@ -18,10 +18,11 @@ crlf() { [ -s "$1" ] && ! grep -qv "$cr\$" "$1"; }
 # The .zip.
 (cd "$work" && "$cpack" --config "$build/CPackConfig.cmake" -G ZIP -B "$work/zip" >/dev/null) || exit 1
 zip=$(ls "$work"/zip/*.zip) || exit 1
-check test "$(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | LC_ALL=C sort | paste -sd ' ' -)" = "LICENSE.txt README.txt guess.exe"
+check test "$(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | LC_ALL=C sort | paste -sd ' ' -)" = \
+    "LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt guess.exe"
 check sh -c '! zipinfo -v "$1" | grep -q "Unix UID"' - "$zip"
 unzip -q -d "$work/unzipped" "$zip" || exit 1
-for doc in README.txt LICENSE.txt; do check crlf "$work"/unzipped/*/$doc; done
+for doc in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do check crlf "$work"/unzipped/*/$doc; done
 
 # The installer, in a fresh prefix.
 rm -rf "$prefix" && "$wine" start || exit 1
@@ -49,8 +50,8 @@ snapshot >"$work/before"
 msi=$(ls "$build"/*.msi) || exit 1
 version() { basename "$1" .msi | sed 's/^guess-//; s/-windows.*//'; }
 check install /i "$msi"
-for file in guess.exe README.txt LICENSE.txt; do check test -f "$folder/$file"; done
-for doc in README.txt LICENSE.txt; do check crlf "$folder/$doc"; done
+for file in guess.exe README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do check test -f "$folder/$file"; done
+for doc in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do check crlf "$folder/$doc"; done
 check cmp "$build/guess.exe" "$folder/guess.exe"
 installed=$(w winepath -w "$folder")
 check sh -c 'strings -a "$1" | grep -qxF "$2"' - "$shortcut" "${installed}\\guess.exe"

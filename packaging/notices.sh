@@ -1,0 +1,151 @@
+#!/bin/sh
+# Writes the notices of the code that a program is linked with and that is
+# not ours, reckoned from the link itself: every file the linker read (its
+# --trace, in TRACE) is mapped to the Debian package it came from, so that a
+# new library linked in cannot go unnamed. For each package: its version,
+# its source package and how to get that source, and its copyright file as
+# the package ships it; then each license text those files refer to, once.
+# A file that is no package's stops the build. Files of the build itself
+# (relative, or under BUILD_DIR) are ours.
+#   notices.sh OUTPUT TRACE BUILD_DIR lf|crlf [EMSCRIPTEN_CACHE]
+# Emscripten's system libraries come from its cache, which Debian's
+# emscripten package ships prebuilt (where it does not, a library there is
+# that package's too); the notices also say which part of Emscripten's
+# sources, as its copyright file names them, each library is built from.
+set -eu
+output=$1 trace=$2 build=$3 eol=$4 cache=${5:-}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export LC_ALL=C
+
+# The files read, as the packages that own them, a line each: PACKAGE FILE.
+owner() {  # owner FILE: the package that owns FILE, or nothing
+    dpkg -S "$1" 2>/dev/null | sed -n 's/^\([^ ,:]*\(:[a-z0-9]*\)\{0,1\}\): .*/\1/p' | head -n 1
+}
+sed 's/(.*)$//' "$trace" | sort -u | while read -r file; do
+    case $file in /*) ;; *) continue ;; esac
+    case $file in "$build"/*) continue ;; esac
+    real=$(readlink -f "$file")
+    package=$(owner "$real")
+    if [ -z "$package" ] && [ -n "$cache" ]; then
+        case $real in "$cache"/*) package=$(owner "$cache") ;; esac
+    fi
+    if [ -z "$package" ]; then
+        echo "notices.sh: $file (linked in) belongs to no Debian package: its license is unknown" >&2
+        exit 1
+    fi
+    echo "$package $real"
+done >"$work/owned"
+cut -d ' ' -f 1 "$work/owned" | sort -u >"$work/packages"
+
+# Which of Emscripten's sources each of its libraries is built from, by the
+# name of the library (without its variant: libc-optz is libc).
+emscripten_part() {
+    case $1 in
+    libc) echo "musl, the C library|system/lib/libc/musl/*" ;;
+    libc++) echo "libc++, LLVM's C++ library|system/lib/libcxx/*" ;;
+    libc++abi) echo "libc++abi, LLVM's C++ support library|system/lib/libcxxabi/*" ;;
+    libcompiler_rt) echo "compiler-rt, LLVM's compiler runtime|system/lib/compiler-rt/*" ;;
+    libdlmalloc) echo "dlmalloc, the memory allocator|system/lib/dlmalloc.c" ;;
+    libnoexit | libstubs | crt1 | crtbegin) echo "Emscripten's own runtime|*" ;;
+    *) return 1 ;;
+    esac
+}
+# The License: line of the stanza of a machine-readable copyright file whose
+# Files: names PATTERN.
+license_of() {  # license_of COPYRIGHT_FILE PATTERN
+    awk -v pattern="$2" 'BEGIN { RS = ""; FS = "\n" }
+        { hit = 0; license = ""; in_files = 0
+          for (i = 1; i <= NF; i++) {
+              line = $i
+              if (line ~ /^Files:/) { in_files = 1; sub(/^Files: */, "", line) }
+              else if (in_files && line ~ /^ /) { sub(/^ +/, "", line) }
+              else { in_files = 0; if (line ~ /^License:/ && license == "") license = line; continue }
+              if (line == pattern) hit = 1
+          }
+          if (hit) { print license; exit } }' "$1"
+}
+
+doc() { echo "/usr/share/doc/${1%%:*}/copyright"; }
+{
+    echo "Third-party software in guess"
+    echo
+    echo "guess is free software under the MIT license (LICENSE.txt). This"
+    echo "program also holds code of the libraries below, linked into it when it"
+    echo "was built, each under its own license. They were taken from Debian's"
+    echo "packages; each package's copyright file, which states its licenses,"
+    echo "follows, and then the license texts those files refer to. The exact"
+    echo "sources of each package are available with the apt-get source command"
+    echo "given for it, on a Debian system with the matching deb-src entries (or"
+    echo "from snapshot.debian.org). The source tarball of guess holds"
+    echo "everything needed to build this program again against changed"
+    echo "libraries."
+    while read -r package; do
+        dpkg-query -W -f '${Version}\n${source:Package}\n${source:Version}\n' "$package" >"$work/query"
+        { read -r version; read -r source; read -r source_version; } <"$work/query"
+        name=${package%%:*}
+        architecture=${package#"$name"}
+        echo
+        echo "$name $version${architecture:+ (${architecture#:})}"
+        echo "  From the source package: $source $source_version"
+        echo "  Get the source: apt-get source $source=$source_version"
+        echo "  License: as its copyright file states, below ($(doc "$package"))"
+        printf '  Linked in:'
+        grep "^$package " "$work/owned" | sed 's|.*/||' | sort -u | while read -r file; do
+            printf ' %s' "$file"
+        done
+        echo
+        if [ -n "$cache" ] && grep "^$package " "$work/owned" | grep -q " $cache/"; then
+            grep "^$package " "$work/owned" | sed 's|.*/||; s/\.[ao]$//; s/-[^+]*$//' | sort -u |
+                while read -r library; do
+                    part=$(emscripten_part "$library") || {
+                        echo "notices.sh: $library: which of Emscripten's sources is it built from?" >&2
+                        exit 1
+                    }
+                    echo "  $library: ${part%%|*}; its copyright file says of ${part#*|}:"
+                    echo "    $(license_of "$(doc "$package")" "${part#*|}")"
+                done
+            echo "  guess.js also holds Emscripten's JavaScript runtime; its copyright"
+            echo "  file says of it (*): $(license_of "$(doc "$package")" '*')"
+        fi
+    done <"$work/packages"
+
+    # Each copyright file once, however many packages share it.
+    while read -r package; do
+        echo "$(readlink -f "$(doc "$package")") ${package%%:*}"
+    done <"$work/packages" | sort >"$work/docs"
+    cut -d ' ' -f 1 "$work/docs" | uniq | while read -r file; do
+        [ -f "$file" ] || { echo "notices.sh: no copyright file: $file" >&2; exit 1; }
+        echo
+        echo "======================================================================"
+        echo "The copyright file of $(grep "^$file " "$work/docs" | cut -d ' ' -f 2 | paste -sd ' ' - |
+            sed 's/ /, /g')"
+        echo "======================================================================"
+        echo
+        cat "$file"
+        echo "$file" >>"$work/copyright-files"
+    done
+
+    # The license texts they refer to, each once (GPL is GPL-3, LGPL is LGPL-3).
+    xargs cat <"$work/copyright-files" | grep -o '/usr/share/common-licenses/[A-Za-z0-9.+_-]*' |
+        sed 's/\.*$//' | sort -u | while read -r license; do
+            [ -f "$license" ] || { echo "notices.sh: no license text: $license" >&2; exit 1; }
+            echo "$(readlink -f "$license") ${license##*/}"
+        done | sort >"$work/licenses"
+    cut -d ' ' -f 1 "$work/licenses" | uniq | while read -r file; do
+        others=$(grep "^$file " "$work/licenses" | cut -d ' ' -f 2 | grep -vxF "${file##*/}" |
+            paste -sd ' ' -) || true
+        echo
+        echo "======================================================================"
+        echo "${file##*/}${others:+ (also named $others)}, as $file"
+        echo "======================================================================"
+        echo
+        cat "$file"
+    done
+} >"$work/notices"
+
+if [ "$eol" = crlf ]; then
+    sed 's/$/\r/' "$work/notices" >"$output"
+else
+    cp "$work/notices" "$output"
+fi
