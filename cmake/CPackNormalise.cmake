@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # Run by CPack after it has made the packages: packaging/normalise.sh takes
 # out of each what depends on the builder rather than on the sources.
 foreach(package IN LISTS CPACK_PACKAGE_FILES)

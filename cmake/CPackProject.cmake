@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # Read by CPack once per package it makes.
 
 # Into each package only the components it holds (CPACK_GUESS_COMPONENTS_<generator>).

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # What a cross build for Linux needs from Debian, for a target named by its
 # GNU triplet: the cross compiler, and the target's own C++ library, from
 # which dpkg-shlibdeps reckons a Debian package's dependencies. It belongs to

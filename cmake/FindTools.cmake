@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # Finds the programs a build or a check needs, each into GUESS_<PROGRAM>
 # (upper case, - and . as _), and sets `missing` to the Debian packages of
 # those it did not find, joined by spaces, or to "" when all are there.

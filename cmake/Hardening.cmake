@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # The hardening a distribution gives its programs, on the target alone and
 # only where the compiler and linker take it.
 include(CheckCXXCompilerFlag)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # The game's icon, drawn once in src/guess.svg, rendered as PNG at the sizes
 # each platform shows it: in the Windows program's icon, the desktop's
 # menus, and a phone's home screen. rsvg-convert (librsvg2-bin) renders it.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # What is installed, in components the packages pick from (cmake/Packaging.cmake):
 #   program  the program, linked as usual
 #   static   the static program and the notices of the libraries linked

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # The notices of the code that is not ours in a program that carries it in
 # itself (a static program, the Windows one, the web page's script), made
 # from what the linker read when it linked the program: its --trace, kept by

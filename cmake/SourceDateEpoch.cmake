@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # The time that everything shipped carries instead of the time it was built:
 # SOURCE_DATE_EPOCH where the builder sets it; otherwise the last commit's
 # time, from git in a checkout, or in a source tarball from

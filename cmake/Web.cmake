@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # The game as a web page: the program compiled to WebAssembly, inlined in
 # one script (guess.js) so that the page also works opened from disk, where
 # a browser fetches nothing beside it; the page around it (web/); and, for a

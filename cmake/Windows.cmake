@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # What the Windows program carries besides its code, and what it ships in:
 # its resources (icon, version, manifest), documents a Windows player can
 # open, and the installer. They are made with Debian's tools; without them

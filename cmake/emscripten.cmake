@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # Compiles for the web with Emscripten (Debian: emscripten): its own
 # toolchain file, found where em-config says Emscripten lives.
 find_program(GUESS_EM_CONFIG em-config)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # Cross-compiles for Linux with one of Debian's cross compilers, for the
 # target named by its GNU triplet in GUESS_CROSS_TRIPLET (the presets set
 # it): aarch64-linux-gnu, arm-linux-gnueabihf, arm-linux-gnueabi, ... The

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # Cross-compiles for 64-bit Windows with MinGW-w64 (Debian:
 # g++-mingw-w64-x86-64-posix and binutils-mingw-w64-x86-64).
 set(CMAKE_SYSTEM_NAME Windows)

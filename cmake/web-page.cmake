@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # Puts the web page together in OUTPUT: its own files from web/, made for
 # VERSION, beside the game's script and the files the build made. The web
 # build runs it (cmake/Web.cmake), and so do the tests, which make the next

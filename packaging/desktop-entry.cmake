@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # Writes the desktop entry as it is installed (cmake/Install.cmake): it
 # starts the program where it is installed, which is known only then, as a
 # package installs under /usr whatever prefix the build was given. A path

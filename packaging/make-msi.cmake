@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # Makes the Windows installer: packaging/guess.wxs built by wixl, with what
 # wixl cannot say added to its tables afterwards, and nothing in it that
 # depends on when or where it was built.

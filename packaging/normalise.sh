@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # Makes a package CPack has made depend on nothing but its contents: not on
 # the umask, the owner of the build, the file system's sizes of directories,
 # or the order in which it lists them, all of which CPack takes from the

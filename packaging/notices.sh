@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # Writes the notices of the code that a program is linked with and that is
 # not ours, reckoned from the link itself: every file the linker read (its
 # --trace, in TRACE) is mapped to the Debian package it came from, so that a

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # Makes a release: the source tarball of the commit checked out, every
 # product built from that tarball alone (what ships is what the tarball
 # builds), checksums of them all, and signatures where keys are given. It

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess developers
+// SPDX-License-Identifier: MIT
+
 // guess: one game of guessing at the console. The player is asked for a
 // number, one integer is read, the answer is one line, and the program waits
 // for a key before it ends with status 0, whatever was typed.

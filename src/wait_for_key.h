@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess developers
+// SPDX-License-Identifier: MIT
+
 #ifndef GUESS_WAIT_FOR_KEY_H
 #define GUESS_WAIT_FOR_KEY_H
 

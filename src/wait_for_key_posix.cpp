@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess developers
+// SPDX-License-Identifier: MIT
+
 // The wait for one key at a POSIX terminal: no Enter needed, the key not
 // echoed, and the terminal handed back exactly as it was found on every way
 // out: after the key, on a signal that ends the program, and around a stop.

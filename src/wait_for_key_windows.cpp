@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess developers
+// SPDX-License-Identifier: MIT
+
 // The wait for one key on Windows is the command interpreter's own "pause",
 // which waits for a key at the console and returns at the end of piped input.
 // Its "Press any key" text goes to nul: into a file it would destroy any file

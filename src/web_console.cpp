@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess developers
+// SPDX-License-Identifier: MIT
+
 // The console of the game in a web page. Standard input and output are the
 // page's screen: output is shown at once, prompt included, and a read waits
 // for the next line the player sends. The wait for a key waits for one key

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # The Linux programs for other processors, cross-built beside the native one
 # with Debian's cross compilers (cmake/linux-cross.cmake) and tested under
 # qemu-user by the same test program, hardening and package checks included.

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # The desktop's way in. The entry that `cmake --install` puts in the
 # applications menu is valid, and opened as a desktop opens an entry that
 # runs in a terminal (its Exec in xterm, here on a screen of Xvfb's), it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess developers
+// SPDX-License-Identifier: MIT
+
 // Whole games with standard input from a pipe: the bytes written, the exit
 // status, and the working directory left as it was found.
 

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # The hardening of a built Linux program, read off it and off the objects it
 # was linked from (a static program also holds the C library's own code).
 #   hardening.sh dynamic|static-pie|static fortify|no-fortify PROGRAM OBJECT...

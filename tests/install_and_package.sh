@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # The install tree and the Debian package hold the program, its manual page
 # and its desktop menu entry and icon where Debian has them, and the package
 # says what it is and what it needs. The package is left in OUT_DIR for the checks that follow.

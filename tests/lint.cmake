@@ -1,4 +1,7 @@
-# Static checks of the sources and the manual page, as tests.
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
+# Static checks of the sources, the manual page and the licenses, as tests.
 find_program(GUESS_CLANG_TIDY NAMES clang-tidy clang-tidy-14)
 find_program(GUESS_CLANG_FORMAT NAMES clang-format clang-format-14)
 find_program(GUESS_GROFF groff)
@@ -43,4 +46,17 @@ if(GUESS_GROFF)
     # -ww: every warning groff has, and any of them fails the check.
     add_test(NAME lint.manual-page
         COMMAND sh -c "! ${GUESS_GROFF} -man -Tutf8 -ww -z \"$1\" 2>&1 | grep ." - ${PROJECT_BINARY_DIR}/guess.6)
+endif()
+
+# Every file says whose it is and under which license (REUSE): in its own
+# words where it takes a comment, in .reuse/dep5 where it does not. reuse
+# reads which files are the project's from git, and would take the build
+# trees for sources too without it.
+find_program(GUESS_REUSE reuse)
+if(NOT GUESS_REUSE)
+    guess_skip(lint.reuse-skipped "reuse not installed: the check of every file's license skipped (apt-get install reuse)")
+elseif(NOT EXISTS ${PROJECT_SOURCE_DIR}/.git)
+    guess_skip(lint.reuse-skipped "these sources are no git checkout: the check of every file's license skipped")
+else()
+    add_test(NAME lint.reuse COMMAND ${GUESS_REUSE} --root ${PROJECT_SOURCE_DIR} lint)
 endif()

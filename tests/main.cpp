@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess developers
+// SPDX-License-Identifier: MIT
+
 // Takes --program=PATH (the game to run; the native build is the default),
 // --launcher=CMD (runs the program, as an emulator does a cross-built one) and
 // --eol=crlf (the line end its platform writes), besides GoogleTest's own.

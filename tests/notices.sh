@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # The notices of a program that carries code that is not ours name every
 # Debian package whose files the linker read (its --trace), with the
 # version installed, and hold what the licenses of those libraries ask to

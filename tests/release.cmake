@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # A whole release (packaging/release.cmake) with throwaway keys, where every
 # tool it needs is installed. It builds every product, so it is one test,
 # labelled long, and it compares guess.exe with the Windows tests' program.

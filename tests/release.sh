@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # A release made as a release manager makes one, with throwaway keys: of the
 # sources as they are now, committed in a repository of their own, as a
 # release is made of a commit. It holds every product and its checksums, the

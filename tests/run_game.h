@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess developers
+// SPDX-License-Identifier: MIT
+
 #ifndef GUESS_TESTS_RUN_GAME_H
 #define GUESS_TESTS_RUN_GAME_H
 

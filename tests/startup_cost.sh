@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # A whole game through a pipe costs no more than BUDGET instructions, as
 # counted by valgrind: start-up is most of it, and a static program must keep
 # it cheap.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess developers
+// SPDX-License-Identifier: MIT
+
 // Games at a pseudo-terminal, as a player has them: the prompt before any
 // input, the answer, a wait that only a key ends, and a terminal whose
 // settings afterwards are exactly those from before, however the wait ended.

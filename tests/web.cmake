@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # The game in a web page, compiled with Emscripten beside the native one and
 # played in headless Chromium through Selenium, from disk and from a web
 # server on 127.0.0.1, where the tools are installed.

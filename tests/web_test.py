@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 """The game in a web page, played in headless Chromium as a player plays it:
 the same texts and input rules as the console, a key or a tap ends the game,
 and the page then offers a new one. The page is opened from disk (file://),

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # The Windows program and its packages, cross-built beside the native one
 # when MinGW-w64, Wine and the packaging tools are installed, and tested
 # under Wine: the program by the same test program, the .zip and the

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # The form of the Windows program: a hardened 64-bit console executable that
 # imports only the system's own DLLs, carries its manifest (type 24, ID 1)
 # asking for the invoking user's privilege level, its icon at every size

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
 # What a Windows player downloads. The .zip: the program and documents a
 # double-click opens (CR LF), and nothing of the builder's. The installer,
 # under Wine in a fresh prefix: installs for the player without a prompt,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess developers
+// SPDX-License-Identifier: MIT
+
 // The page around the game: a screen that shows what the game writes and
 // echoes what the player types, the line sent on Enter, the wait for a key
 // (or a tap), and a new game when the player asks for one. The game itself

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess developers
+// SPDX-License-Identifier: MIT
+
 // The page's service worker, where the page is served over http(s): it keeps
 // every file of this version of the page, so that after one visit the game
 // opens and plays without the network, and it hands over to the next
