@@ -47,7 +47,7 @@ if(FROM)
 else()
     set(git git:git)
 endif()
-set(tools ${git} gzip:gzip ${GUESS_TOOLS_LINUX} ${GUESS_TOOLS_WINDOWS} ${GUESS_TOOLS_WEB})
+set(tools ${git} gzip:gzip reuse:reuse ${GUESS_TOOLS_LINUX} ${GUESS_TOOLS_WINDOWS} ${GUESS_TOOLS_WEB})
 if(pfx)
     list(APPEND tools osslsigncode:osslsigncode)
 endif()
@@ -162,6 +162,31 @@ if(NOT EXISTS ${work}/${name}/CMakeLists.txt)
     message(FATAL_ERROR "${FROM} holds no ${name}/: not the source tarball of guess ${version}")
 endif()
 message(STATUS "Source: ${name}.tar.gz")
+
+# The source SBOM: every file of the tarball with its checksum, copyright
+# and license, as reuse reads them. What reuse would stamp on it that is not
+# the sources' (the time it ran, a random name) is the commit's instead.
+set(sbom ${out}/${name}.spdx)
+execute_process(COMMAND ${GUESS_REUSE} spdx --output ${sbom} WORKING_DIRECTORY ${work}/${name}
+    ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+set(given_epoch "$ENV{SOURCE_DATE_EPOCH}")
+if(NOT given_epoch)
+    file(STRINGS ${work}/${name}/packaging/commit-time epoch LIMIT_COUNT 1)
+    set(ENV{SOURCE_DATE_EPOCH} ${epoch})  # the time string(TIMESTAMP) tells
+endif()
+string(TIMESTAMP created "%Y-%m-%dT%H:%M:%SZ" UTC)
+if(NOT given_epoch)
+    unset(ENV{SOURCE_DATE_EPOCH})
+endif()
+file(SHA256 ${tarball} digest)
+string(UUID document NAMESPACE 0776C023-D584-432D-BAB9-C4305C2ED17C NAME "sources ${digest}" TYPE SHA1)
+file(READ ${sbom} spdx)
+string(REGEX REPLACE "\nDocumentNamespace: [^\n]*" "\nDocumentNamespace: https://spdx.org/spdxdocs/${name}-${document}" spdx "${spdx}")
+string(REGEX REPLACE "\nCreated: [^\n]*" "\nCreated: ${created}" spdx "${spdx}")
+string(REGEX REPLACE "\nCreator: Person: [^\n]*\nCreator: Organization: [^\n]*"
+    "\nCreator: Organization: The guess developers" spdx "${spdx}")
+file(WRITE ${sbom} "${spdx}")
+message(STATUS "Source SBOM: ${name}.spdx")
 
 # Every product, built from the tarball's files.
 cmake_host_system_information(RESULT jobs QUERY NUMBER_OF_LOGICAL_CORES)

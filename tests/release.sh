@@ -40,7 +40,7 @@ cd "$dist" || exit 1
 name=guess-$version
 check test "$(ls | paste -sd ' ' -)" = "SHA256SUMS SHA256SUMS.asc $name-linux-aarch64.tar.gz \
 $name-linux-arm.tar.gz $name-linux-x86_64.tar.gz $name-web.zip $name-windows-x86_64.msi \
-$name-windows-x86_64.zip $name.tar.gz guess_${version}_amd64.deb guess_${version}_arm64.deb \
+$name-windows-x86_64.zip $name.spdx $name.tar.gz guess_${version}_amd64.deb guess_${version}_arm64.deb \
 guess_${version}_armel.deb guess_${version}_armhf.deb"
 check test "$(wc -l <SHA256SUMS)" = $(($(ls | wc -l) - 2))
 check quiet sha256sum -c SHA256SUMS
