@@ -8,8 +8,8 @@
 #   cmake [-D DIST=DIR] [-D FROM=guess-VERSION.tar.gz] -P packaging/release.cmake
 # DIST is dist/ at the top of the checkout unless given. FROM makes the
 # products again from a released source tarball instead, with no git, to
-# compare them with the released ones. The keys come from
-# the environment, so that no secret is on a command line or in a cache:
+# compare them with the released ones. The keys come from the environment,
+# so that no secret is on a command line or in a cache:
 #   GUESS_AUTHENTICODE_PFX       a PKCS#12 file: guess.exe is signed with it
 #   GUESS_AUTHENTICODE_PASSWORD  before it goes into the .zip and the .msi,
 #                                and so is the .msi
@@ -243,12 +243,10 @@ if(gpg_key)
         --armor --detach-sign --output ${out}/SHA256SUMS.asc ${out}/SHA256SUMS)
 endif()
 
-# Into DIST, in place of an earlier release there.
+# Into DIST, in place of the same files of an earlier run; a signature of
+# earlier checksums would no longer match.
 file(MAKE_DIRECTORY ${DIST})
-file(GLOB earlier ${DIST}/guess-* ${DIST}/guess_* ${DIST}/SHA256SUMS ${DIST}/SHA256SUMS.asc)
-if(earlier)
-    file(REMOVE ${earlier})
-endif()
+file(REMOVE ${DIST}/SHA256SUMS.asc)
 file(GLOB made RELATIVE ${out} ${out}/*)
 list(SORT made)
 foreach(file IN LISTS made)
