@@ -142,7 +142,7 @@ endfunction()
 function(sign file)
     get_filename_component(signed ${file} NAME)
     step(windows "sign ${signed}" sh -c [[printf '%s' "$GUESS_AUTHENTICODE_PASSWORD" |
-        "$0" sign -pkcs12 "$GUESS_AUTHENTICODE_PFX" -readpass - -h sha256 -n guess -in "$1" -out "$1.signed" &&
+        "$0" sign -pkcs12 "$GUESS_AUTHENTICODE_PFX" -readpass /dev/stdin -h sha256 -n guess -in "$1" -out "$1.signed" &&
         mv "$1.signed" "$1"]] ${GUESS_OSSLSIGNCODE} ${file})
 endfunction()
 
