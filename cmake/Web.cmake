@@ -5,11 +5,13 @@
 # one script (guess.js) so that the page also works opened from disk, where
 # a browser fetches nothing beside it; the page around it (web/); and, for a
 # served page, what makes it an app: its manifest, its worker and its icons.
+include(${PROJECT_SOURCE_DIR}/cmake/FindTools.cmake)
+guess_find_tools(missing ${GUESS_TOOLS_WEB})
+if(missing)
+    message(FATAL_ERROR "The web page and its .zip are made with tools that are not installed: ${missing} (apt-get install ${missing})")
+endif()
 include(${PROJECT_SOURCE_DIR}/cmake/Icons.cmake)
 include(${PROJECT_SOURCE_DIR}/cmake/Notices.cmake)
-if(NOT GUESS_RSVG_CONVERT)
-    message(FATAL_ERROR "rsvg-convert not installed: it renders the web app's icons (apt-get install librsvg2-bin)")
-endif()
 
 # A home screen cuts an icon marked "maskable" to a shape of its own (a
 # circle, a rounded square): the die, drawn smaller on a full background,
@@ -59,6 +61,7 @@ function(guess_web_program target)
         ${PROJECT_BINARY_DIR}/LICENSE.txt ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt ${web_icons})
     file(GENERATE OUTPUT ${settings} CONTENT "# What the web page is made of: read by cmake/web-page.cmake.
 set(SOURCE_DIR \"${PROJECT_SOURCE_DIR}\")
+set(TEMPLATES \"${web_templates}\")
 set(FILES \"${files}\")
 if(NOT VERSION)
     set(VERSION ${PROJECT_VERSION})

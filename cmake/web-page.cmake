@@ -7,12 +7,12 @@
 # version's page from the same files.
 #   cmake -D SETTINGS=page-settings.cmake [-D VERSION=1.0.1] -D OUTPUT=DIR
 #         -P web-page.cmake
-# SETTINGS, written by the web build, names the sources, the files to copy,
-# the version (unless given) and the description.
+# SETTINGS, written by the web build, names the sources, the page's own files
+# in web/ (TEMPLATES), the files to copy, the version (unless given) and the
+# description.
 include(${SETTINGS})
 set(PROJECT_VERSION ${VERSION})
 set(PROJECT_DESCRIPTION ${DESCRIPTION})
-set(templates index.html page.js page.css manifest.webmanifest sw.js)
 
 # Another version's page starts afresh, so that none of its files is older
 # than the one it replaces: a server then sends them all as changed.
@@ -29,12 +29,12 @@ foreach(file IN LISTS FILES)
 endforeach()
 
 # The worker keeps every file of the page but itself.
-set(names ${templates} ${FILES})
+set(names ${TEMPLATES} ${FILES})
 list(TRANSFORM names REPLACE ".*/" "")
 list(REMOVE_ITEM names sw.js)
 list(SORT names)
 list(TRANSFORM names REPLACE "(.+)" "'\\1'")
 list(JOIN names ", " GUESS_PAGE_FILE_LIST)
-foreach(template IN LISTS templates)
+foreach(template IN LISTS TEMPLATES)
     configure_file(${SOURCE_DIR}/web/${template} ${OUTPUT}/${template} @ONLY)
 endforeach()

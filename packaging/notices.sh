@@ -93,11 +93,7 @@ doc() { echo "/usr/share/doc/${1%%:*}/copyright"; }
         echo "  From the source package: $source $source_version"
         echo "  Get the source: apt-get source $source=$source_version"
         echo "  License: as its copyright file states, below ($(doc "$package"))"
-        printf '  Linked in:'
-        grep "^$package " "$work/owned" | sed 's|.*/||' | sort -u | while read -r file; do
-            printf ' %s' "$file"
-        done
-        echo
+        echo "  Linked in: $(grep "^$package " "$work/owned" | sed 's|.*/||' | sort -u | paste -sd ' ' -)"
         if [ -n "$cache" ] && grep "^$package " "$work/owned" | grep -q " $cache/"; then
             grep "^$package " "$work/owned" | sed 's|.*/||; s/\.[ao]$//; s/-[^+]*$//' | sort -u |
                 while read -r library; do
