@@ -4,8 +4,8 @@
 # The notices of the code that is not ours in a program that carries it in
 # itself (a static program, the Windows one, the web page's script), made
 # from what the linker read when it linked the program: its --trace, kept by
-# packaging/link-trace.sh, mapped to Debian's packages by
-# packaging/notices.sh. Without dpkg there is nothing to map them with.
+# scripts/link-trace.sh, mapped to Debian's packages by
+# scripts/third-party-notices.sh. Without dpkg there is nothing to map them with.
 find_program(GUESS_DPKG_QUERY dpkg-query)
 if(NOT GUESS_DPKG_QUERY)
     message(FATAL_ERROR "dpkg-query not found: the third-party notices of a program that is linked statically are reckoned from the Debian packages of its libraries")
@@ -23,7 +23,7 @@ function(guess_third_party_notices target output)
     if(NOT launcher)
         set(launcher "")
     endif()
-    list(APPEND launcher sh ${PROJECT_SOURCE_DIR}/packaging/link-trace.sh ${trace})
+    list(APPEND launcher sh ${PROJECT_SOURCE_DIR}/scripts/link-trace.sh ${trace})
     set_target_properties(${target} PROPERTIES CXX_LINKER_LAUNCHER "${launcher}")
     target_link_options(${target} PRIVATE LINKER:--trace)
     set(cache "")
@@ -32,8 +32,8 @@ function(guess_third_party_notices target output)
             OUTPUT_VARIABLE cache OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     endif()
     add_custom_command(OUTPUT ${output}
-        COMMAND sh ${PROJECT_SOURCE_DIR}/packaging/notices.sh ${output} ${trace} ${PROJECT_BINARY_DIR} ${eol} ${cache}
-        DEPENDS ${target} ${PROJECT_SOURCE_DIR}/packaging/notices.sh
+        COMMAND sh ${PROJECT_SOURCE_DIR}/scripts/third-party-notices.sh ${output} ${trace} ${PROJECT_BINARY_DIR} ${eol} ${cache}
+        DEPENDS ${target} ${PROJECT_SOURCE_DIR}/scripts/third-party-notices.sh
         VERBATIM)
     add_custom_target(${target}-notices ALL DEPENDS ${output})
 endfunction()

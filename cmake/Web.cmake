@@ -1,17 +1,29 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# The game as a web page: the program compiled to WebAssembly, inlined in
-# one script (guess.js) so that the page also works opened from disk, where
-# a browser fetches nothing beside it; the page around it (web/); and, for a
-# served page, what makes it an app: its manifest, its worker and its icons.
-include(${PROJECT_SOURCE_DIR}/cmake/FindTools.cmake)
-guess_find_tools(missing ${GUESS_TOOLS_WEB})
-if(missing)
-    message(FATAL_ERROR "The web page and its .zip are made with tools that are not installed: ${missing} (apt-get install ${missing})")
-endif()
-include(${PROJECT_SOURCE_DIR}/cmake/Icons.cmake)
-include(${PROJECT_SOURCE_DIR}/cmake/Notices.cmake)
+# The game as a web page: the program compiled to WebAssembly, whose console
+# is the page (src/web_console.cpp), inlined in one script (guess.js) so
+# that the page also works opened from disk, where a browser fetches nothing
+# beside it; the page around it (web/); and, for a served page, what makes
+# it an app: its manifest, its worker and its icons. Its toolchain file has
+# found the tools all this is made with.
+include(Icons)
+include(Notices)
+
+add_guess_program(guess)
+target_sources(guess PRIVATE src/web_console.cpp)
+target_compile_options(guess PRIVATE -Oz)
+target_link_options(guess PRIVATE
+    -Oz
+    -sASYNCIFY                              # the game blocks on the page's promises
+    -sMODULARIZE -sEXPORT_NAME=createGuess  # a fresh game each time
+    # The page starts main() itself, as a promise of its exit status: the
+    # page learns that the game has ended when it is kept.
+    -sINVOKE_RUN=0 -sEXPORTED_FUNCTIONS=_main -sEXPORTED_RUNTIME_METHODS=ccall
+    -sSINGLE_FILE                           # the WebAssembly inside guess.js
+    -sENVIRONMENT=web
+    -sFILESYSTEM=0)
+guess_third_party_notices(guess ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 
 # A home screen cuts an icon marked "maskable" to a shape of its own (a
 # circle, a rounded square): the die, drawn smaller on a full background,
@@ -25,56 +37,39 @@ file(CONFIGURE OUTPUT guess-maskable.svg CONTENT [[
   <g transform="translate(46.08 46.08) scale(0.64)">${CMAKE_MATCH_1}</g>
 </svg>
 ]])
-
-# What the page is made of: the game, the icons, and the license, put
-# together with the page's own files by cmake/web-page.cmake.
-set(web_icons ${PROJECT_BINARY_DIR}/guess-192.png ${PROJECT_BINARY_DIR}/guess-512.png
+set(icons ${PROJECT_BINARY_DIR}/guess-192.png ${PROJECT_BINARY_DIR}/guess-512.png
     ${PROJECT_BINARY_DIR}/guess-maskable.png)
 guess_render_icon(${PROJECT_SOURCE_DIR}/src/guess.svg 192 ${PROJECT_BINARY_DIR}/guess-192.png)
 guess_render_icon(${PROJECT_SOURCE_DIR}/src/guess.svg 512 ${PROJECT_BINARY_DIR}/guess-512.png)
 guess_render_icon(${PROJECT_BINARY_DIR}/guess-maskable.svg 512 ${PROJECT_BINARY_DIR}/guess-maskable.png)
 configure_file(LICENSE LICENSE.txt COPYONLY)
 
-set(web_templates index.html page.js page.css manifest.webmanifest sw.js)
-set(GUESS_WEB_PAGE ${web_templates} guess.svg)
-list(TRANSFORM GUESS_WEB_PAGE PREPEND ${PROJECT_BINARY_DIR}/)
-set(web_assembled ${GUESS_WEB_PAGE})
-list(APPEND GUESS_WEB_PAGE ${PROJECT_BINARY_DIR}/LICENSE.txt ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt ${web_icons})
+# What the page is made of, put together by scripts/make-web-page.cmake,
+# which the tests also run to make the next version's page: the templates
+# of web/ (NAME.in), made for this version, beside the files copied.
+set(templates index.html manifest.webmanifest sw.js)
+set(copied $<TARGET_FILE:guess> ${PROJECT_SOURCE_DIR}/web/page.js ${PROJECT_SOURCE_DIR}/web/page.css
+    ${PROJECT_SOURCE_DIR}/src/guess.svg ${PROJECT_BINARY_DIR}/LICENSE.txt ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt
+    ${icons})
+guess_setting(GUESS_PAGE_TEMPLATES ${templates})
+guess_setting(GUESS_PAGE_FILES ${copied})
+set(made ${templates} page.js page.css guess.svg)
+list(TRANSFORM made PREPEND ${PROJECT_BINARY_DIR}/)
+list(TRANSFORM templates REPLACE "(.+)" "${PROJECT_SOURCE_DIR}/web/\\1.in")
+guess_script_command(make_page make-web-page.cmake DEFINE OUTPUT=${PROJECT_BINARY_DIR})
+add_custom_command(OUTPUT ${made}
+    COMMAND ${make_page}
+    DEPENDS guess guess-notices ${GUESS_SETTINGS_FILE} ${templates} web/page.js web/page.css ${icons}
+        src/guess.svg scripts/make-web-page.cmake
+    VERBATIM)
+add_custom_target(web-page ALL DEPENDS ${made})
 
-function(guess_web_program target)
-    target_sources(${target} PRIVATE src/web_console.cpp)
-    target_compile_options(${target} PRIVATE -Oz)
-    target_link_options(${target} PRIVATE
-        -Oz
-        -sASYNCIFY                              # the game blocks on the page's promises
-        -sMODULARIZE -sEXPORT_NAME=createGuess  # a fresh game each time
-        # The page starts main() itself, as a promise of its exit status:
-        # the page learns that the game has ended when it is kept.
-        -sINVOKE_RUN=0 -sEXPORTED_FUNCTIONS=_main -sEXPORTED_RUNTIME_METHODS=ccall
-        -sSINGLE_FILE                           # the WebAssembly inside guess.js
-        -sENVIRONMENT=web
-        -sFILESYSTEM=0)
-    guess_third_party_notices(${target} ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
-
-    set(settings ${PROJECT_BINARY_DIR}/page-settings.cmake)
-    set(files $<TARGET_FILE:${target}> ${PROJECT_SOURCE_DIR}/src/guess.svg
-        ${PROJECT_BINARY_DIR}/LICENSE.txt ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt ${web_icons})
-    file(GENERATE OUTPUT ${settings} CONTENT "# What the web page is made of: read by cmake/web-page.cmake.
-set(SOURCE_DIR \"${PROJECT_SOURCE_DIR}\")
-set(TEMPLATES \"${web_templates}\")
-set(FILES \"${files}\")
-if(NOT VERSION)
-    set(VERSION ${PROJECT_VERSION})
-endif()
-set(DESCRIPTION \"${PROJECT_DESCRIPTION}\")
-")
-    set(templates ${web_templates})
-    list(TRANSFORM templates PREPEND ${PROJECT_SOURCE_DIR}/web/)
-    add_custom_command(OUTPUT ${web_assembled}
-        COMMAND ${CMAKE_COMMAND} -D SETTINGS=${settings} -D OUTPUT=${PROJECT_BINARY_DIR}
-            -P ${PROJECT_SOURCE_DIR}/cmake/web-page.cmake
-        DEPENDS ${target} ${target}-notices ${settings} ${templates} ${web_icons} ${PROJECT_SOURCE_DIR}/src/guess.svg
-            ${PROJECT_SOURCE_DIR}/cmake/web-page.cmake
-        VERBATIM)
-    add_custom_target(web-page ALL DEPENDS ${GUESS_WEB_PAGE})
-endfunction()
+# The page, to be opened from disk or put on any web server as it is.
+set(page ${made} $<TARGET_FILE:guess> ${PROJECT_BINARY_DIR}/LICENSE.txt
+    ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt ${icons})
+list(REMOVE_DUPLICATES page)
+install(FILES ${page} DESTINATION . COMPONENT program)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-web)
+guess_setting(GUESS_COMPONENTS_ZIP program)
+list(APPEND GUESS_SHIPPED ${CPACK_PACKAGE_FILE_NAME}.zip)

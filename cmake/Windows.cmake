@@ -1,24 +1,17 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# What the Windows program carries besides its code, and what it ships in:
-# its resources (icon, version, manifest), documents a Windows player can
-# open, and the installer. They are made with Debian's tools; without them
-# the Windows build stops while it is configured and says what to install.
-
-set(GUESS_WINDOWS_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64)
-
-include(${PROJECT_SOURCE_DIR}/cmake/FindTools.cmake)
-include(${PROJECT_SOURCE_DIR}/cmake/Notices.cmake)
-guess_find_tools(missing ${GUESS_TOOLS_WINDOWS})
-if(missing)
-    message(FATAL_ERROR "The Windows program and its packages are made with tools that are not installed: ${missing} (apt-get install ${missing})")
-endif()
+# The Windows program, which waits for a key with the command interpreter's
+# pause, and what it carries besides its code: its resources (icon,
+# version, manifest). It ships side by side with documents a Windows player
+# can open, in a .zip and in an installer. Its toolchain file has found the
+# tools all this is made with.
+include(Icons)
+include(Notices)
 
 # The icon, drawn in src/guess.svg, at the sizes Windows shows it: 16 and 24
 # in lists and title bars, 32 and 48 on the desktop and in Explorer, 256 in
 # large views, where it is kept as PNG, as Windows reads it.
-include(${PROJECT_SOURCE_DIR}/cmake/Icons.cmake)
 set(GUESS_ICON ${PROJECT_BINARY_DIR}/guess.ico)
 set(pngs "")
 set(icotool_pngs "")
@@ -36,54 +29,55 @@ add_custom_command(OUTPUT ${GUESS_ICON}
     DEPENDS ${pngs}
     VERBATIM)
 
-# The resources of a Windows program target.
-function(guess_windows_resources target)
-    enable_language(RC)
-    configure_file(src/version.h.in version.h @ONLY)
-    configure_file(src/guess.manifest.in guess.manifest @ONLY)
-    target_sources(${target} PRIVATE src/guess.rc)
-    target_include_directories(${target} PRIVATE ${PROJECT_BINARY_DIR} src)
-    set(made ${GUESS_ICON} ${PROJECT_BINARY_DIR}/guess.manifest ${PROJECT_BINARY_DIR}/version.h)
-    set_property(SOURCE src/guess.rc APPEND PROPERTY OBJECT_DEPENDS ${made})
-    if(MSVC)
-        # The linker embeds the manifest given as a source; its own request
-        # for a privilege level would only compete with ours.
-        target_sources(${target} PRIVATE ${PROJECT_BINARY_DIR}/guess.manifest)
-        target_link_options(${target} PRIVATE /MANIFESTUAC:NO)
-    else()
-        set_property(SOURCE src/guess.rc APPEND PROPERTY COMPILE_DEFINITIONS GUESS_EMBED_MANIFEST)
-    endif()
-endfunction()
+add_guess_program(guess)
+target_sources(guess PRIVATE src/wait_for_key_windows.cpp)
+enable_language(RC)
+configure_file(src/version.h.in version.h @ONLY)
+configure_file(src/guess.manifest.in guess.manifest @ONLY)
+target_sources(guess PRIVATE src/guess.rc)
+target_include_directories(guess PRIVATE ${PROJECT_BINARY_DIR} src)
+set_property(SOURCE src/guess.rc APPEND PROPERTY OBJECT_DEPENDS
+    ${GUESS_ICON} ${PROJECT_BINARY_DIR}/guess.manifest ${PROJECT_BINARY_DIR}/version.h)
+if(MSVC)
+    # The linker embeds the manifest given as a source; its own request
+    # for a privilege level would only compete with ours.
+    target_sources(guess PRIVATE ${PROJECT_BINARY_DIR}/guess.manifest)
+    target_link_options(guess PRIVATE /MANIFESTUAC:NO)
+else()
+    set_property(SOURCE src/guess.rc APPEND PROPERTY COMPILE_DEFINITIONS GUESS_EMBED_MANIFEST)
+    # Nothing but the system's own DLLs beside the program on a bare
+    # machine, and no link time in the PE header.
+    target_link_options(guess PRIVATE -static LINKER:--no-insert-timestamp)
+    guess_third_party_notices(guess ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt CRLF)
+endif()
 
-# The README and the license with Windows' line ends and a name that a
+# Side by side, as a Windows program is unpacked and run from anywhere; the
+# README and the license with Windows' line ends and a name that a
 # double-click opens.
 configure_file(README.md README.txt @ONLY NEWLINE_STYLE CRLF)
 configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+set(docs ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
+    ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
+install(TARGETS guess RUNTIME DESTINATION . COMPONENT program)
+install(FILES ${docs} DESTINATION . COMPONENT docs)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64)
+guess_setting(GUESS_COMPONENTS_ZIP program docs)
+list(APPEND GUESS_SHIPPED ${CPACK_PACKAGE_FILE_NAME}.zip)
 
-# The installer (packaging/guess.wxs), beside the .zip. What it is made of
-# is written down for packaging/make-msi.cmake, which the tests also run to
-# make the next version's installer.
-function(guess_windows_installer target)
-    set(msi ${PROJECT_BINARY_DIR}/${GUESS_WINDOWS_PACKAGE_NAME}.msi)
-    set(settings ${PROJECT_BINARY_DIR}/msi-settings.cmake)
-    set(notices ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
-    set(files $<TARGET_FILE:${target}> ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
-        ${notices} ${GUESS_ICON})
-    file(GENERATE OUTPUT ${settings} CONTENT "# What the installer is made of: read by packaging/make-msi.cmake.
-set(FILES \"${files}\")
-if(NOT VERSION)
-    set(VERSION ${PROJECT_VERSION})
-endif()
-set(VENDOR \"${GUESS_VENDOR}\")
-set(DESCRIPTION \"${PROJECT_DESCRIPTION}\")
-set(EPOCH ${GUESS_SOURCE_DATE_EPOCH})
-")
-    add_custom_command(OUTPUT ${msi}
-        COMMAND ${CMAKE_COMMAND} -D SETTINGS=${settings} -D OUTPUT=${msi}
-            -P ${PROJECT_SOURCE_DIR}/packaging/make-msi.cmake
-        DEPENDS ${target} ${target}-notices ${settings} ${GUESS_ICON} ${PROJECT_BINARY_DIR}/README.txt
-            ${PROJECT_BINARY_DIR}/LICENSE.txt
-            packaging/guess.wxs packaging/make-msi.cmake
-        VERBATIM)
-    add_custom_target(installer ALL DEPENDS ${msi})
-endfunction()
+# The installer (packaging/windows/guess.wxs), beside the .zip, made by
+# scripts/make-msi.cmake, which the tests also run to make the next
+# version's installer.
+set(msi ${CPACK_PACKAGE_FILE_NAME}.msi)
+list(APPEND GUESS_SHIPPED ${msi})
+guess_setting(GUESS_INSTALLER_FILES $<TARGET_FILE:guess> ${docs} ${GUESS_ICON})
+guess_setting(GUESS_VENDOR ${GUESS_VENDOR})
+# What a release signs: the program before it is packaged, then the installer.
+guess_setting(GUESS_AUTHENTICODE_SIGNED $<TARGET_FILE:guess> ${PROJECT_BINARY_DIR}/${msi})
+guess_script_command(make_msi make-msi.cmake DEFINE OUTPUT=${PROJECT_BINARY_DIR}/${msi})
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${msi}
+    COMMAND ${make_msi}
+    DEPENDS guess guess-notices ${GUESS_SETTINGS_FILE} ${docs} ${GUESS_ICON}
+        packaging/windows/guess.wxs scripts/make-msi.cmake
+    VERBATIM)
+add_custom_target(installer ALL DEPENDS ${PROJECT_BINARY_DIR}/${msi})

@@ -1,66 +1,61 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# The Linux programs for other processors, cross-built beside the native one
-# with Debian's cross compilers (cmake/linux-cross.cmake) and tested under
-# qemu-user by the same test program, hardening and package checks included.
-# A target is a row: adding one (riscv64, i386) is a preset and a row here.
-include(${PROJECT_SOURCE_DIR}/cmake/CrossPrerequisites.cmake)
-
-set(targets
-    # name triplet             emulator     CPU        static program  also starts on
-    "arm64 aarch64-linux-gnu   qemu-aarch64 cortex-a72 static-pie"            # Pi 3, 4, 5: 64-bit
-    "armhf arm-linux-gnueabihf qemu-arm     cortex-a7  none"                  # Pi 2 on: 32-bit, ARMv7
-    "armel arm-linux-gnueabi   qemu-arm     arm1176    static     cortex-a7") # Pi 1, Zero: ARMv6
-
-foreach(row IN LISTS targets)
-    separate_arguments(row UNIX_COMMAND "${row}")
-    list(POP_FRONT row name triplet emulator cpu static)
-    set(also ${row})  # what is left of the row
-
-    find_program(GUESS_${emulator} ${emulator})
-    set(qemu_missing "")
-    if(NOT GUESS_${emulator})
-        set(qemu_missing qemu-user)
+# The Linux programs for other processors: every product whose preset names
+# a GNU triplet (cmake/Presets.cmake), built as its preset builds it beside
+# the native one and tested under its emulator by the same test programs,
+# hardening and package checks included. A Debian package's program plays
+# with the target's own libraries, installed for its architecture, as they
+# are what the package depends on; the static program with none.
+guess_products(products)
+foreach(preset IN LISTS products)
+    guess_product(${preset} product)
+    if(NOT product_TRIPLET)
+        continue()
     endif()
-    guess_cross_missing(${triplet} missing ${qemu_missing})
+    guess_find_tools(missing ${product_TOOLS} ${product_TEST_TOOLS})
     if(missing)
-        guess_skip(${name}.skipped "${name} tests skipped: ${missing}")
+        guess_skip(${preset}.skipped "${preset} tests skipped: ${missing}")
         continue()
     endif()
 
     # Each program as prefix:kind:target, found where its target puts it.
-    set(dir ${PROJECT_BINARY_DIR}/${name})
-    set(programs ${name}:dynamic:guess)
+    set(dir ${PROJECT_BINARY_DIR}/${preset})
+    set(programs ${preset}:dynamic:guess)
     set(paths ${dir}/guess)
-    set(with_static OFF)
-    if(NOT static STREQUAL "none")
-        set(with_static ON)
-        list(APPEND programs ${name}-static:${static}:guess-static)
+    if(product_STATIC)
+        list(APPEND programs ${preset}-static:${product_STATIC_KIND}:guess-static)
         list(APPEND paths ${dir}/static/guess)
     endif()
-    guess_cross_build(guess_${name} linux-cross.cmake ${dir} "${paths}"
-        -DGUESS_CROSS_TRIPLET=${triplet} -DGUESS_STATIC_PROGRAM=${with_static})
+    guess_product_build(${preset} ${dir} "${paths}")
 
-    # The dynamic program finds its loader and libraries in the cross sysroot.
-    set(qemu --launcher=${GUESS_${emulator}} --launcher=-L --launcher=/usr/${triplet} --launcher=-cpu)
+    separate_arguments(emulator UNIX_COMMAND "${product_EMULATOR}")
+    list(POP_FRONT emulator qemu)
+    find_program(GUESS_EMULATOR_${preset} ${qemu})
+    set(qemu ${GUESS_EMULATOR_${preset}})
+    set(launcher ${qemu} -L / ${emulator})
+    list(TRANSFORM launcher PREPEND --launcher=)
     foreach(program path IN ZIP_LISTS programs paths)
         string(REPLACE ":" ";" program ${program})
         list(POP_FRONT program prefix kind target_name)
         set(objects ${dir}/CMakeFiles/${target_name}.dir/src)
-        gtest_discover_tests(guess_tests TEST_PREFIX "${prefix}." TEST_FILTER "-WineConsole*"
-            EXTRA_ARGS --program=${path} ${qemu} --launcher=${cpu} DISCOVERY_TIMEOUT 30)
         guess_hardening_test(${prefix}.hardening ${kind} fortify ${path}
             ${objects}/main.cpp.o ${objects}/wait_for_key_posix.cpp.o)
+        if(kind STREQUAL "dynamic" AND NOT product_DEB)
+            continue()  # there are no libraries of its architecture to play it with
+        endif()
+        guess_play(${prefix} SUITES game terminal ARGS --program=${path} ${launcher})
     endforeach()
-    if(with_static)
-        guess_notices_test(${name}-static.notices ${dir}/static/THIRD-PARTY-NOTICES.txt
+    if(product_STATIC)
+        guess_notices_test(${preset}-static.notices ${dir}/static/THIRD-PARTY-NOTICES.txt
             ${dir}/guess-static.link-trace static)
+        # Processors the static program must start on too play the pipe table.
+        foreach(cpu IN LISTS product_ALSO_ON)
+            guess_play(${preset}-static-${cpu} SUITES game FILTER "Pipe/*"
+                ARGS --program=${dir}/static/guess --launcher=${qemu} --launcher=-cpu --launcher=${cpu})
+        endforeach()
     endif()
-    # Processors the static program must start on too play the pipe table.
-    foreach(other IN LISTS also)
-        gtest_discover_tests(guess_tests TEST_PREFIX "${name}-static-${other}." TEST_FILTER "Pipe/*"
-            EXTRA_ARGS --program=${dir}/static/guess ${qemu} --launcher=${other} DISCOVERY_TIMEOUT 30)
-    endforeach()
-    guess_package_tests(${name} ${dir})
+    if(product_DEB)
+        guess_package_tests(${preset} ${dir})
+    endif()
 endforeach()

@@ -11,8 +11,7 @@ build=$1 cmake=$2
 work=$(mktemp -d) || exit 1
 xvfb='' xterm=''
 trap 'kill $xterm $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-fail=0
-check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
+. "$(dirname "$0")/check.sh"
 # Waits up to ten seconds for a command to succeed.
 until_true() {
     tries=100

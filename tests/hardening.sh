@@ -9,8 +9,7 @@ kind=$1 fortify=$2 program=$3
 shift 3
 read=$(mktemp -d) || exit 1
 trap 'rm -rf "$read"' EXIT
-fail=0
-check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
+. "$(dirname "$0")/check.sh"
 holds() { grep -q -- "$2" "$read/$1"; }
 lacks() { ! holds "$@"; }
 

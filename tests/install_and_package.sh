@@ -9,8 +9,7 @@
 build=$1 cmake=$2 cpack=$3 out=$4
 stage=$(mktemp -d) || exit 1
 trap 'rm -rf "$stage"' EXIT
-fail=0
-check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
+. "$(dirname "$0")/check.sh"
 
 "$cmake" --install "$build" --prefix "$stage/usr" >/dev/null || exit 1
 check test -x "$stage/usr/games/guess"

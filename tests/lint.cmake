@@ -2,23 +2,16 @@
 # SPDX-License-Identifier: MIT
 
 # Static checks of the sources, the manual page and the licenses, as tests.
-find_program(GUESS_CLANG_TIDY NAMES clang-tidy clang-tidy-14)
-find_program(GUESS_CLANG_FORMAT NAMES clang-format clang-format-14)
-find_program(GUESS_GROFF groff)
+guess_find_tools(missing ${GUESS_TEST_TOOLS_LINT})
+if(missing)
+    guess_skip(lint.skipped "the checks of the tools that are missing skipped: ${missing}")
+endif()
 # clang-tidy reads how the program is compiled from compile_commands.json.
 set_target_properties(guess PROPERTIES EXPORT_COMPILE_COMMANDS ON)
 
 file(GLOB formatted CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h
     ${PROJECT_SOURCE_DIR}/tests/*.cpp ${PROJECT_SOURCE_DIR}/tests/*.h)
-
-foreach(tool clang-tidy clang-format groff)
-    string(MAKE_C_IDENTIFIER GUESS_${tool} var)
-    string(TOUPPER ${var} var)
-    if(NOT ${var})
-        guess_skip(lint.${tool}-skipped "${tool} not installed: its check skipped (apt-get install clang-tidy clang-format groff-base)")
-    endif()
-endforeach()
 
 if(GUESS_CLANG_TIDY)
     # The POSIX sources as built here; the Windows one on its own, as it
@@ -52,11 +45,8 @@ endif()
 # words where it takes a comment, in .reuse/dep5 where it does not. reuse
 # reads which files are the project's from git, and would take the build
 # trees for sources too without it.
-find_program(GUESS_REUSE reuse)
-if(NOT GUESS_REUSE)
-    guess_skip(lint.reuse-skipped "reuse not installed: the check of every file's license skipped (apt-get install reuse)")
-elseif(NOT EXISTS ${PROJECT_SOURCE_DIR}/.git)
+if(NOT EXISTS ${PROJECT_SOURCE_DIR}/.git)
     guess_skip(lint.reuse-skipped "these sources are no git checkout: the check of every file's license skipped")
-else()
+elseif(GUESS_REUSE)
     add_test(NAME lint.reuse COMMAND ${GUESS_REUSE} --root ${PROJECT_SOURCE_DIR} lint)
 endif()

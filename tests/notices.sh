@@ -10,8 +10,7 @@
 # musl's license for the web page.
 #   notices.sh NOTICES TRACE static|windows|web
 notices=$1 trace=$2 kind=$3
-fail=0
-check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
+. "$(dirname "$0")/check.sh"
 holds() { grep -qF -- "$1" "$notices"; }
 starts_a_line() { awk -v start="$1" 'index($0, start) == 1 { found = 1 } END { exit !found }' "$notices"; }
 

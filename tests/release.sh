@@ -7,20 +7,26 @@
 # release is made of a commit. It holds every product and its checksums, the
 # signatures verify, and guess.exe with its signature taken off is the
 # unsigned program that the same sources build.
-#   release.sh SOURCE_DIR CMAKE VERSION UNSIGNED_EXE WORK_DIR
-source=$1 cmake=$2 version=$3 unsigned=$4 work=$5
+#   release.sh SOURCE_DIR CMAKE UNSIGNED_EXE WORK_DIR EXPECTED...
+# EXPECTED: each file the release must hold besides its checksums, as a
+# shell pattern; a pattern given N times matches N files.
+source=$1 cmake=$2 unsigned=$3 work=$4
+shift 4
 rm -rf "$work" && mkdir -p "$work" || exit 1
 # gpg's agent listens on a socket in its home, whose path must be short.
 GNUPGHOME=$(mktemp -d) || exit 1
 export GNUPGHOME
 trap 'gpgconf --kill all; rm -rf "$GNUPGHOME"' EXIT
-fail=0
-check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
+. "$(dirname "$0")/check.sh"
 quiet() { "$@" >"$work/log" 2>&1 || { cat "$work/log"; return 1; }; }
 
 repo=$work/repo
 mkdir "$repo" && (cd "$source" && git ls-files -z -co --exclude-standard |
     tar --null -T - --ignore-failed-read -cf - 2>/dev/null) | tar -xf - -C "$repo" || exit 1
+# Committed at the time of the commit the sources are from, which the
+# programs built here carry too.
+GIT_COMMITTER_DATE=@$(git -C "$source" log -1 --format=%ct) || exit 1
+export GIT_COMMITTER_DATE
 (cd "$repo" && git init -q && git add -A &&
     git -c user.name=test -c user.email=test@guess.invalid commit -q -m release) || exit 1
 
@@ -33,27 +39,36 @@ quiet openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$w
 
 dist=$work/dist
 GUESS_AUTHENTICODE_PFX=$work/sign.pfx GUESS_AUTHENTICODE_PASSWORD=throwaway \
-    GUESS_GPG_KEY=test@guess.invalid "$cmake" -D DIST="$dist" -P "$repo/packaging/release.cmake" ||
+    GUESS_GPG_KEY=test@guess.invalid "$cmake" -D DIST="$dist" -P "$repo/scripts/release.cmake" ||
     exit 1
 cd "$dist" || exit 1
 
-name=guess-$version
-check test "$(ls | paste -sd ' ' -)" = "SHA256SUMS SHA256SUMS.asc $name-linux-aarch64.tar.gz \
-$name-linux-arm.tar.gz $name-linux-x86_64.tar.gz $name-web.zip $name-windows-x86_64.msi \
-$name-windows-x86_64.zip $name.spdx $name.tar.gz guess_${version}_amd64.deb guess_${version}_arm64.deb \
-guess_${version}_armel.deb guess_${version}_armhf.deb"
+# Every file expected, and nothing else but the checksums and their
+# signature; each Debian package of the architecture its name says.
+: >"$work/expected"
+printf '%s\n' "$@" | LC_ALL=C sort | uniq -c >"$work/patterns"
+while read -r count pattern; do
+    # shellcheck disable=SC2086 # a pattern, to be matched
+    matched=$(ls -d $pattern 2>/dev/null)
+    check test "$(printf '%s' "$matched" | grep -c .)" = "$count"
+    printf '%s\n' "$matched" >>"$work/expected"
+done <"$work/patterns"
+check test "$(ls | grep -v '^SHA256SUMS' | LC_ALL=C sort)" = "$(grep . "$work/expected" | LC_ALL=C sort)"
+check test -f SHA256SUMS.asc
 check test "$(wc -l <SHA256SUMS)" = $(($(ls | wc -l) - 2))
+for deb in *.deb; do
+    check test "$(dpkg-deb -f "$deb" Architecture)" = "$(echo "$deb" | sed 's/.*_//; s/\.deb$//')"
+done
 check quiet sha256sum -c SHA256SUMS
 check quiet gpg --verify SHA256SUMS.asc SHA256SUMS
 
-unzip -q -d "$work/zip" $name-windows-x86_64.zip && msiextract -C "$work/msi" $name-windows-x86_64.msi >/dev/null ||
-    exit 1
+unzip -q -d "$work/zip" ./*-windows-*.zip && msiextract -C "$work/msi" ./*-windows-*.msi >/dev/null || exit 1
 
 # Every download that carries code that is not ours carries its notices.
-for archive in $name-linux-*.tar.gz; do
+for archive in ./*-linux-*.tar.gz; do
     check sh -c 'tar -tzf "$1" | grep -q "/share/doc/guess/THIRD-PARTY-NOTICES.txt\$"' - "$archive"
 done
-for archive in $name-windows-x86_64.zip $name-web.zip; do
+for archive in ./*-windows-*.zip ./*-web.zip; do
     check sh -c 'unzip -Z1 "$1" | grep -q "/THIRD-PARTY-NOTICES.txt\$"' - "$archive"
 done
 check test "$(find "$work/msi" -name THIRD-PARTY-NOTICES.txt | wc -l)" = 1
@@ -61,7 +76,7 @@ check test "$(find "$work/msi" -name THIRD-PARTY-NOTICES.txt | wc -l)" = 1
 # The program in the .zip and in the installer: signed, and the unsigned
 # program once the signature is off.
 verify() { quiet osslsigncode verify -CAfile "$work/cert.pem" -in "$1"; }
-check verify $name-windows-x86_64.msi
+check verify ./*-windows-*.msi
 for exe in "$work"/zip/*/guess.exe $(find "$work/msi" -name guess.exe); do
     check verify "$exe"
     check quiet osslsigncode remove-signature -in "$exe" -out "$work/stripped.exe"

@@ -50,54 +50,56 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-# The tests run in the order of their names, each in the page the one before
-# left: the app is tried first, and what the browser logged is read last.
+# Each test has a browser of its own, with a fresh profile, and a server of
+# its own where the page is served; what the browser logged is read after
+# each.
 class Page(unittest.TestCase):
     page_dir = None
     next_dir = None
     next_version = None
     served = False
-    server = None
 
-    @classmethod
-    def serve(cls, directory, port=0):
+    def serve(self, directory, port=0):
         handler = functools.partial(Quiet, directory=directory)
-        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
 
-    @classmethod
-    def stop_serving(cls):
-        cls.server.shutdown()
-        cls.server.server_close()
+    def stop_serving(self):
+        if self.server:
+            self.server.shutdown()
+            self.server.server_close()
+            self.server = None
 
-    @classmethod
-    def setUpClass(cls):
-        url = f"file://{cls.page_dir}/index.html"
-        if cls.served:
-            cls.serve(cls.page_dir)
-            url = f"http://127.0.0.1:{cls.server.server_port}/index.html"
+    def setUp(self):
+        self.server = None
+        url = f"file://{self.page_dir}/index.html"
+        if self.served:
+            self.serve(self.page_dir)
+            url = f"http://127.0.0.1:{self.server.server_port}/index.html"
         # Chromium keeps its profile, and its crash reports and caches beside
         # it, here rather than in the tester's home.
-        cls.profile = tempfile.TemporaryDirectory()
+        profile = tempfile.TemporaryDirectory()
+        self.addCleanup(profile.cleanup)
         for variable in ("XDG_CONFIG_HOME", "XDG_CACHE_HOME"):
-            os.environ[variable] = cls.profile.name
+            os.environ[variable] = profile.name
         options = Options()
         options.binary_location = "/usr/bin/chromium"
         for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
                          "--no-first-run", "--disable-background-networking",
                          "--disable-component-update", "--disable-sync",
-                         f"--user-data-dir={cls.profile.name}"):
+                         f"--user-data-dir={profile.name}"):
             options.add_argument(argument)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        cls.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-        cls.browser.get(url)
+        self.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.addCleanup(self.browser.quit)
+        self.addCleanup(self.stop_serving)
+        self.browser.get(url)
+        self.until(lambda: self.screen() == PROMPT, "the prompt")
 
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.quit()
-        cls.profile.cleanup()
-        if cls.served:
-            cls.stop_serving()
+    def tearDown(self):
+        errors = [entry["message"] for entry in self.browser.get_log("browser")
+                  if entry["level"] == "SEVERE"]
+        self.assertEqual(errors, [], "nothing is refused or fails")
 
     def screen(self):
         return self.browser.execute_script("return document.getElementById('screen').textContent")
@@ -147,7 +149,6 @@ class Page(unittest.TestCase):
         self.until(lambda: self.screen() == PROMPT, "the prompt")
 
     def test_app(self):
-        self.until(lambda: self.screen() == PROMPT, "the prompt")
         if not self.served:
             # From disk: a page alone, with no manifest and no worker.
             self.assertEqual(self.script(
@@ -198,16 +199,9 @@ class Page(unittest.TestCase):
         self.assertEqual(len(self.script("return await caches.keys();")), 1)
 
     def test_games(self):
-        self.until(lambda: self.screen() == PROMPT, "the prompt")
         for game in GAMES:
             with self.subTest(lines=game[0]):
                 self.play(*game)
-
-    def test_nothing_is_refused_or_fails(self):
-        self.until(lambda: self.screen() == PROMPT, "the prompt")
-        errors = [entry["message"] for entry in self.browser.get_log("browser")
-                  if entry["level"] == "SEVERE"]
-        self.assertEqual(errors, [])
 
 
 if __name__ == "__main__":

@@ -10,8 +10,7 @@
 exe=$1 objdump=$2 readobj=$3 wrestool=$4 icotool=$5
 icons=$(mktemp -d) || exit 1
 trap 'rm -rf "$icons"' EXIT
-fail=0
-check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
+. "$(dirname "$0")/check.sh"
 
 headers=$("$objdump" -p "$exe") || exit 1
 check test "$(printf '%s\n' "$headers" | sed -n 's/^Magic[[:space:]]*\([0-9a-f]*\).*/\1/p')" = 020b

@@ -9,12 +9,11 @@
 # gives way to a later version and refuses an older one, and uninstalling
 # takes away everything it added and nothing else.
 #   windows_packages.sh BUILD_DIR CPACK WINE_SH PREFIX NEWER_MSI
-build=$1 cpack=$2 wine=$3 prefix=$4 newer=$5
+build=$1 cpack=$2 wine_sh=$3 prefix=$4 newer=$5
 work=$(mktemp -d) || exit 1
-export GUESS_WINEPREFIX="$prefix"
-trap '"$wine" stop; rm -rf "$work"' EXIT
-fail=0
-check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
+wine() { "$wine_sh" "$prefix" "$@"; }
+trap 'wine stop; rm -rf "$work"' EXIT
+. "$(dirname "$0")/check.sh"
 cr=$(printf '\r')
 crlf() { [ -s "$1" ] && ! grep -qv "$cr\$" "$1"; }
 
@@ -28,10 +27,10 @@ unzip -q -d "$work/unzipped" "$zip" || exit 1
 for doc in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do check crlf "$work"/unzipped/*/$doc; done
 
 # The installer, in a fresh prefix.
-rm -rf "$prefix" && "$wine" start || exit 1
-w() { "$wine" run "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+rm -rf "$prefix" && wine start || exit 1
+w() { wine run "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 install() {  # install /i|/x MSI: silently, as a deployment tool does
-    (cd "$(dirname "$2")" && "$wine" run msiexec "$1" "$(basename "$2")" /qn </dev/null >/dev/null 2>&1)
+    (cd "$(dirname "$2")" && wine run msiexec "$1" "$(basename "$2")" /qn </dev/null >/dev/null 2>&1)
 }
 profile=$(w winepath -u "$(w cmd /c echo %USERPROFILE%)")
 folder="$profile/AppData/Local/Programs/guess"
@@ -60,7 +59,7 @@ installed=$(w winepath -w "$folder")
 check sh -c 'strings -a "$1" | grep -qxF "$2"' - "$shortcut" "${installed}\\guess.exe"
 check sh -c 'strings -a -el "$1" | grep -qF "$2"' - "$shortcut" "${installed}\\"  # working folder
 check test "$(path)" = "$(printf 'C:\\tools\n%s\\' "$installed")"
-played=$(cd "$work" && printf '5\r\n' | "$wine" run cmd /c guess 2>/dev/null | tr -d '\r')
+played=$(cd "$work" && printf '5\r\n' | wine run cmd /c guess 2>/dev/null | tr -d '\r')
 check test "$played" = "Enter number from 0 to 9 just here to zembrate : That's your victory!"
 check test "$(app DisplayVersion)" = "$(version "$msi")"
 check test "$(app Publisher)" = "The guess developers"
@@ -82,6 +81,6 @@ check install /x "$newer"
 snapshot >"$work/after"
 check diff "$work/before" "$work/after"
 check test -z "$(apps)"
-check sh -c '! "$1" run reg query "HKCU\\Software\\guess" >/dev/null 2>&1' - "$wine"
+check sh -c '! "$1" "$2" run reg query "HKCU\\Software\\guess" >/dev/null 2>&1' - "$wine_sh" "$prefix"
 check test "$(path)" = 'C:\tools'
 exit $fail

@@ -7,7 +7,7 @@
 # or the order in which it lists them, all of which CPack takes from the
 # staged files as it finds them. The times are SOURCE_DATE_EPOCH's, as set
 # for CPack.
-#   normalise.sh PACKAGE STAGED_DIR
+#   normalise-package.sh PACKAGE STAGED_DIR
 set -eu
 file=$1 staged=$2
 

@@ -1,14 +1,14 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# Makes the Windows installer: packaging/guess.wxs built by wixl, with what
-# wixl cannot say added to its tables afterwards, and nothing in it that
-# depends on when or where it was built.
-#   cmake -D SETTINGS=msi-settings.cmake [-D VERSION=1.0.1] -D OUTPUT=FILE.msi
-#         -P make-msi.cmake
-# SETTINGS, written by the Windows build (cmake/Windows.cmake), names the
-# files, the version (unless given), the vendor, the description and the time.
-include(${SETTINGS})
+# Makes the Windows installer: packaging/windows/guess.wxs built by wixl,
+# with what wixl cannot say added to its tables afterwards, and nothing in
+# it that depends on when or where it was built. The Windows build runs it
+# (cmake/Windows.cmake), and so do the tests, which make the next version's
+# installer from the same files with -D PROJECT_VERSION=...
+#   cmake -D GUESS_SETTINGS=FILE [-D PROJECT_VERSION=VERSION] -D OUTPUT=FILE.msi -P make-msi.cmake
+cmake_minimum_required(VERSION 3.25)
+include(${GUESS_SETTINGS})
 set(WORK ${OUTPUT}.files)
 foreach(tool wixl msibuild faketime)
     string(TOUPPER ${tool} var)
@@ -30,23 +30,23 @@ endfunction()
 # local time, hence UTC).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
-file(COPY ${FILES} DESTINATION ${WORK})
-foreach(file IN LISTS FILES)
+file(COPY ${GUESS_INSTALLER_FILES} DESTINATION ${WORK})
+foreach(file IN LISTS GUESS_INSTALLER_FILES)
     get_filename_component(name ${file} NAME)
-    run(touch -d @${EPOCH} ${WORK}/${name})
+    run(touch -d @${GUESS_SOURCE_DATE_EPOCH} ${WORK}/${name})
 endforeach()
 
 # wixl and msibuild stamp the package with the time they run: hold their
 # clock at the sources' time, and let them see the files' own times.
-set(ENV{SOURCE_DATE_EPOCH} ${EPOCH})
+set(ENV{SOURCE_DATE_EPOCH} ${GUESS_SOURCE_DATE_EPOCH})
 string(TIMESTAMP when "%Y-%m-%d %H:%M:%S" UTC)
 set(held ${CMAKE_COMMAND} -E env TZ=UTC0 NO_FAKE_STAT=1 ${FAKETIME} -f "${when}")
 
 # A new version is a new product, which replaces the one before it.
-code(product_code "product ${VERSION}")
+code(product_code "product ${PROJECT_VERSION}")
 run(${held} ${WIXL} -a x64 -o package.msi
-    -D Version=${VERSION} -D ProductCode=${product_code}
-    -D Vendor=${VENDOR} -D Description=${DESCRIPTION} ${CMAKE_CURRENT_LIST_DIR}/guess.wxs)
+    -D Version=${PROJECT_VERSION} -D ProductCode=${product_code}
+    -D Vendor=${GUESS_VENDOR} -D Description=${PROJECT_DESCRIPTION} ${PROJECT_SOURCE_DIR}/packaging/windows/guess.wxs)
 
 # The install folder is appended to the player's PATH, and only that part is
 # taken out again: "=-" sets it and removes it with the component, "[~];"
@@ -64,7 +64,7 @@ execute_process(COMMAND ${held} ${MSIBUILD} package.msi
 # replaced first by a fixed one, then by one reckoned from the result.
 function(set_package_code uuid)
     execute_process(COMMAND ${held} ${MSIBUILD} package.msi
-        -s "guess ${VERSION}" "${VENDOR}" "x64;1033" "{${uuid}}"
+        -s "guess ${PROJECT_VERSION}" "${GUESS_VENDOR}" "x64;1033" "{${uuid}}"
         WORKING_DIRECTORY ${WORK} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
 set_package_code(00000000-0000-0000-0000-000000000000)

@@ -10,7 +10,7 @@
 # the package ships it; then each license text those files refer to, once.
 # A file that is no package's stops the build. Files of the build itself
 # (relative, or under BUILD_DIR) are ours.
-#   notices.sh OUTPUT TRACE BUILD_DIR lf|crlf [EMSCRIPTEN_CACHE]
+#   third-party-notices.sh OUTPUT TRACE BUILD_DIR lf|crlf [EMSCRIPTEN_CACHE]
 # Emscripten's system libraries come from its cache, which Debian's
 # emscripten package ships prebuilt (where it does not, a library there is
 # that package's too); the notices also say which part of Emscripten's
@@ -34,7 +34,7 @@ sed 's/(.*)$//' "$trace" | sort -u | while read -r file; do
         case $real in "$cache"/*) package=$(owner "$cache") ;; esac
     fi
     if [ -z "$package" ]; then
-        echo "notices.sh: $file (linked in) belongs to no Debian package: its license is unknown" >&2
+        echo "third-party-notices.sh: $file (linked in) belongs to no Debian package: its license is unknown" >&2
         exit 1
     fi
     echo "$package $real"
@@ -98,7 +98,7 @@ doc() { echo "/usr/share/doc/${1%%:*}/copyright"; }
             grep "^$package " "$work/owned" | sed 's|.*/||; s/\.[ao]$//; s/-[^+]*$//' | sort -u |
                 while read -r library; do
                     part=$(emscripten_part "$library") || {
-                        echo "notices.sh: $library: which of Emscripten's sources is it built from?" >&2
+                        echo "third-party-notices.sh: $library: which of Emscripten's sources is it built from?" >&2
                         exit 1
                     }
                     echo "  $library: ${part%%|*}; its copyright file says of ${part#*|}:"
@@ -114,7 +114,7 @@ doc() { echo "/usr/share/doc/${1%%:*}/copyright"; }
         echo "$(readlink -f "$(doc "$package")") ${package%%:*}"
     done <"$work/packages" | sort >"$work/docs"
     cut -d ' ' -f 1 "$work/docs" | uniq | while read -r file; do
-        [ -f "$file" ] || { echo "notices.sh: no copyright file: $file" >&2; exit 1; }
+        [ -f "$file" ] || { echo "third-party-notices.sh: no copyright file: $file" >&2; exit 1; }
         echo
         echo "======================================================================"
         echo "The copyright file of $(grep "^$file " "$work/docs" | cut -d ' ' -f 2 | paste -sd ' ' - |
@@ -128,7 +128,7 @@ doc() { echo "/usr/share/doc/${1%%:*}/copyright"; }
     # The license texts they refer to, each once (GPL is GPL-3, LGPL is LGPL-3).
     xargs cat <"$work/copyright-files" | grep -o '/usr/share/common-licenses/[A-Za-z0-9.+_-]*' |
         sed 's/\.*$//' | sort -u | while read -r license; do
-            [ -f "$license" ] || { echo "notices.sh: no license text: $license" >&2; exit 1; }
+            [ -f "$license" ] || { echo "third-party-notices.sh: no license text: $license" >&2; exit 1; }
             echo "$(readlink -f "$license") ${license##*/}"
         done | sort >"$work/licenses"
     cut -d ' ' -f 1 "$work/licenses" | uniq | while read -r file; do

@@ -1,0 +1,122 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
+# The products, as CMakePresets.json describes them: each is a configure
+# preset that a workflow packages. The release, the tests of the programs
+# for other processors and scripts/test-all.sh read them here, so that a
+# product is described in that file alone. The few facts that only the tests
+# need stand beside the preset, in its "vendor": {"guess": {...}} object:
+#   emulator  the command that runs its Linux programs here ("qemu-arm -cpu arm1176")
+#   static    the static program's kind, as tests/hardening.sh checks it
+#   alsoOn    further processors of that emulator on which the static program must play
+include_guard(GLOBAL)
+include(${CMAKE_CURRENT_LIST_DIR}/Tools.cmake)
+file(READ ${CMAKE_CURRENT_LIST_DIR}/../CMakePresets.json GUESS_PRESETS)
+
+# Sets `out` to a member of a configure preset, such as `cacheVariables
+# GUESS_CROSS_TRIPLET`, or of a preset it inherits from; to "" where none has it.
+function(guess_preset_get preset out)
+    string(JSON count LENGTH "${GUESS_PRESETS}" configurePresets)
+    math(EXPR last "${count} - 1")
+    foreach(i RANGE ${last})
+        string(JSON name GET "${GUESS_PRESETS}" configurePresets ${i} name)
+        if(NOT name STREQUAL preset)
+            continue()
+        endif()
+        string(JSON value ERROR_VARIABLE missing GET "${GUESS_PRESETS}" configurePresets ${i} ${ARGN})
+        if(NOT missing)
+            set(${out} "${value}" PARENT_SCOPE)
+            return()
+        endif()
+        string(JSON parents ERROR_VARIABLE none GET "${GUESS_PRESETS}" configurePresets ${i} inherits)
+        if(none)
+            break()
+        endif()
+        if(parents MATCHES "^\\[")  # an array of them, the first one winning
+            string(JSON parents_count LENGTH "${parents}")
+            math(EXPR parents_last "${parents_count} - 1")
+            set(list "")
+            foreach(j RANGE ${parents_last})
+                string(JSON parent GET "${parents}" ${j})
+                list(APPEND list ${parent})
+            endforeach()
+            set(parents ${list})
+        endif()
+        foreach(parent IN LISTS parents)
+            guess_preset_get(${parent} value ${ARGN})
+            if(NOT value STREQUAL "")
+                set(${out} "${value}" PARENT_SCOPE)
+                return()
+            endif()
+        endforeach()
+        break()
+    endforeach()
+    set(${out} "" PARENT_SCOPE)
+endfunction()
+
+# Sets `out` to the products: the configure presets of the workflows that
+# package, in the order of the workflows.
+function(guess_products out)
+    set(products "")
+    string(JSON count LENGTH "${GUESS_PRESETS}" workflowPresets)
+    math(EXPR last "${count} - 1")
+    foreach(i RANGE ${last})
+        string(JSON steps GET "${GUESS_PRESETS}" workflowPresets ${i} steps)
+        if(steps MATCHES "\"package\"")
+            string(JSON configure GET "${steps}" 0 name)
+            list(APPEND products ${configure})
+        endif()
+    endforeach()
+    set(${out} ${products} PARENT_SCOPE)
+endfunction()
+
+# Sets, for a product's preset, <prefix>_DISPLAY (what it is), _PLATFORM
+# (linux, windows or web), _TRIPLET (a cross build's target), _STATIC and
+# _DEB (whether it ships a static program and a Debian package), _TOOLS (what it is built with, as cmake/Tools.cmake
+# lists them), and what its tests need: _EMULATOR (a command), _STATIC_KIND,
+# _ALSO_ON (a list) and _TEST_TOOLS.
+function(guess_product preset prefix)
+    guess_preset_get(${preset} display displayName)
+    guess_preset_get(${preset} toolchain toolchainFile)
+    guess_preset_get(${preset} triplet cacheVariables GUESS_CROSS_TRIPLET)
+    guess_preset_get(${preset} static cacheVariables GUESS_STATIC_PROGRAM)
+    guess_preset_get(${preset} deb cacheVariables GUESS_DEBIAN_PACKAGE)
+    guess_preset_get(${preset} emulator vendor guess emulator)
+    guess_preset_get(${preset} static_kind vendor guess static)
+    guess_preset_get(${preset} also_on vendor guess alsoOn)
+    get_filename_component(toolchain "${toolchain}" NAME_WE)
+    if(toolchain STREQUAL "mingw-w64-x86_64")
+        set(platform windows)
+        set(tools ${GUESS_TOOLS_WINDOWS})
+        set(deb OFF)
+    elseif(toolchain STREQUAL "emscripten")
+        set(platform web)
+        set(tools ${GUESS_TOOLS_WEB})
+        set(deb OFF)
+    else()  # Linux, natively or cross-built
+        set(platform linux)
+        set(tools ${GUESS_TOOLS_LINUX})
+        if(deb STREQUAL "")
+            set(deb ON)  # as the option's default
+        endif()
+        if(triplet)
+            guess_cross_tools(${triplet} ${deb} cross)
+            list(APPEND tools ${cross})
+        endif()
+    endif()
+    if(static STREQUAL "")
+        set(static OFF)
+    endif()
+    set(test_tools "")
+    if(emulator)
+        separate_arguments(emulator UNIX_COMMAND "${emulator}")
+        list(GET emulator 0 program)
+        set(test_tools ${program}:${GUESS_EMULATOR_PACKAGE})
+    endif()
+    string(REGEX REPLACE "^\\[|\\]$|\"| " "" also_on "${also_on}")
+    string(REPLACE "," ";" also_on "${also_on}")
+    foreach(var display platform triplet static deb tools emulator static_kind also_on test_tools)
+        string(TOUPPER ${var} name)
+        set(${prefix}_${name} "${${var}}" PARENT_SCOPE)
+    endforeach()
+endfunction()

@@ -1,0 +1,49 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
+# Says, as shell variables for scripts/test-all.sh, what every build and
+# test needs on Debian: the packages of cmake/Tools.cmake and of every
+# product (cmake/Presets.cmake), the architectures dpkg must know for them,
+# and the workflow presets that build and test it all.
+#   eval "$(cmake -P scripts/list-test-packages.cmake)"
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Presets.cmake)
+
+get_cmake_property(variables VARIABLES)
+list(FILTER variables INCLUDE REGEX "^GUESS_(TEST_)?TOOLS_")
+set(tools "")
+foreach(group IN LISTS variables)
+    list(APPEND tools ${${group}})
+endforeach()
+guess_products(products)
+foreach(preset IN LISTS products)
+    guess_product(${preset} product)
+    list(APPEND tools ${product_TOOLS} ${product_TEST_TOOLS})
+endforeach()
+set(packages "")
+set(architectures "")
+foreach(tool IN LISTS tools)
+    string(FIND ${tool} ":" colon)
+    math(EXPR colon "${colon} + 1")
+    string(SUBSTRING ${tool} ${colon} -1 package)
+    list(APPEND packages ${package})
+    if(package MATCHES ":(.+)$")  # of another architecture
+        list(APPEND architectures ${CMAKE_MATCH_1})
+    endif()
+endforeach()
+list(REMOVE_DUPLICATES packages)
+list(SORT packages)
+list(REMOVE_DUPLICATES architectures)
+
+set(workflows "")
+string(JSON count LENGTH "${GUESS_PRESETS}" workflowPresets)
+math(EXPR last "${count} - 1")
+foreach(i RANGE ${last})
+    string(JSON workflow GET "${GUESS_PRESETS}" workflowPresets ${i} name)
+    list(APPEND workflows ${workflow})
+endforeach()
+
+foreach(var packages architectures workflows)
+    list(JOIN ${var} " " value)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E echo "${var}='${value}'")
+endforeach()

@@ -1,0 +1,42 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
+# Runs the Windows program under Wine for the tests, in a prefix of their
+# own, quiet and with no downloads asked for.
+#   wine.sh PREFIX start           start a lasting wineserver and warm the prefix up
+#   wine.sh PREFIX run PROGRAM...  run a program in it
+#   wine.sh PREFIX stop            stop the wineserver
+set -e
+export WINEPREFIX="$1"
+shift
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES='mscoree,mshtml='
+# Debian keeps wine64 and wineserver out of PATH.
+PATH=$PATH:/usr/lib/wine
+# Wine mirrors Start menu entries and file types into the desktop's menus
+# and icons: into the prefix with them, not into the tester's home.
+export XDG_DATA_HOME="$WINEPREFIX/xdg/data" XDG_CONFIG_HOME="$WINEPREFIX/xdg/config"
+export XDG_CACHE_HOME="$WINEPREFIX/xdg/cache"
+case "$1" in
+start)
+    mkdir -p "$WINEPREFIX"
+    "$0" "$WINEPREFIX" stop  # one left from an interrupted run would refuse a new start
+    # Wine's background services inherit the standard streams of whatever
+    # starts them and would hold the tests' pipes open: give them /dev/null.
+    wineserver -p </dev/null >/dev/null 2>&1
+    wine64 cmd /c exit </dev/null >/dev/null 2>&1
+    ;;
+run)
+    shift
+    exec wine64 "$@"
+    ;;
+stop)
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+    ;;
+*)
+    echo "usage: $0 PREFIX start|run PROGRAM...|stop" >&2
+    exit 2
+    ;;
+esac
