@@ -62,8 +62,9 @@ endfunction()
 # the start-up code for it, it is static-pie: still position independent, so
 # that it is loaded at a random address. Packed relative relocations keep its
 # start-up cheap: it relocates itself before main(), and most of that work is
-# one entry per pointer otherwise. Elsewhere (Debian's 32-bit ARM C library
-# has no rcrt1.o) it is plainly static, at a fixed address.
+# one entry per pointer otherwise. Elsewhere (Debian's C library has no
+# rcrt1.o for 32-bit ARM, POWER, IBM Z or RISC-V) it is plainly static, at
+# a fixed address.
 function(guess_link_static target)
     set(CMAKE_REQUIRED_FLAGS -fPIE)
     set(CMAKE_REQUIRED_LINK_OPTIONS -static-pie)

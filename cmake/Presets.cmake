@@ -54,27 +54,37 @@ function(guess_preset_get preset out)
     set(${out} "" PARENT_SCOPE)
 endfunction()
 
-# Sets `out` to the products: the configure presets of the workflows that
-# package, in the order of the workflows.
-function(guess_products out)
-    set(products "")
+# Sets `workflows` to the workflow presets, and `products` to the products:
+# the configure presets of the workflows that package, in their order.
+function(guess_workflows workflows products)
+    set(names "")
+    set(packaged "")
     string(JSON count LENGTH "${GUESS_PRESETS}" workflowPresets)
     math(EXPR last "${count} - 1")
     foreach(i RANGE ${last})
+        string(JSON name GET "${GUESS_PRESETS}" workflowPresets ${i} name)
+        list(APPEND names ${name})
         string(JSON steps GET "${GUESS_PRESETS}" workflowPresets ${i} steps)
         if(steps MATCHES "\"package\"")
             string(JSON configure GET "${steps}" 0 name)
-            list(APPEND products ${configure})
+            list(APPEND packaged ${configure})
         endif()
     endforeach()
+    set(${workflows} ${names} PARENT_SCOPE)
+    set(${products} ${packaged} PARENT_SCOPE)
+endfunction()
+
+function(guess_products out)
+    guess_workflows(workflows products)
     set(${out} ${products} PARENT_SCOPE)
 endfunction()
 
 # Sets, for a product's preset, <prefix>_DISPLAY (what it is), _PLATFORM
 # (linux, windows or web), _TRIPLET (a cross build's target), _STATIC and
-# _DEB (whether it ships a static program and a Debian package), _TOOLS (what it is built with, as cmake/Tools.cmake
-# lists them), and what its tests need: _EMULATOR (a command), _STATIC_KIND,
-# _ALSO_ON (a list) and _TEST_TOOLS.
+# _DEB (whether it ships a static program and a Debian package), _TOOLS
+# (what it is built with, as cmake/Tools.cmake lists them), and what its
+# tests need: _EMULATOR (a command, as a list), _STATIC_KIND, _ALSO_ON (a
+# list) and _TEST_TOOLS.
 function(guess_product preset prefix)
     guess_preset_get(${preset} display displayName)
     guess_preset_get(${preset} toolchain toolchainFile)
@@ -110,8 +120,8 @@ function(guess_product preset prefix)
     set(test_tools "")
     if(emulator)
         separate_arguments(emulator UNIX_COMMAND "${emulator}")
-        list(GET emulator 0 program)
-        set(test_tools ${program}:${GUESS_EMULATOR_PACKAGE})
+        list(GET emulator 0 qemu)
+        set(test_tools ${qemu}:${GUESS_EMULATOR_PACKAGE})
     endif()
     string(REGEX REPLACE "^\\[|\\]$|\"| " "" also_on "${also_on}")
     string(REPLACE "," ";" also_on "${also_on}")

@@ -42,6 +42,17 @@ set(GUESS_EMULATOR_PACKAGE qemu-user)
 set(GUESS_TEST_TOOLS_RELEASE osslsigncode:osslsigncode gpg:gnupg gpgconf:gnupg openssl:openssl git:git
     msiextract:msitools unzip:unzip)
 
+# Splits a tool's WHAT:PACKAGE at its first colon (a package's name may
+# have a second one, for its architecture).
+function(guess_tool_parts tool what package)
+    string(FIND ${tool} ":" colon)
+    string(SUBSTRING ${tool} 0 ${colon} before)
+    math(EXPR colon "${colon} + 1")
+    string(SUBSTRING ${tool} ${colon} -1 after)
+    set(${what} "${before}" PARENT_SCOPE)
+    set(${package} "${after}" PARENT_SCOPE)
+endfunction()
+
 # Sets `missing` to a line that names the packages of the tools (WHAT:PACKAGE
 # ...) that are not installed and the command that installs them, or to ""
 # when all are there. Each program found is in GUESS_<PROGRAM> (upper case,
@@ -49,10 +60,7 @@ set(GUESS_TEST_TOOLS_RELEASE osslsigncode:osslsigncode gpg:gnupg gpgconf:gnupg o
 function(guess_find_tools missing)
     set(packages "")
     foreach(tool IN LISTS ARGN)
-        string(FIND ${tool} ":" colon)
-        string(SUBSTRING ${tool} 0 ${colon} what)
-        math(EXPR colon "${colon} + 1")
-        string(SUBSTRING ${tool} ${colon} -1 package)
+        guess_tool_parts(${tool} what package)
         if(what STREQUAL "")
             continue()
         elseif(what MATCHES "^/")

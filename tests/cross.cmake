@@ -29,7 +29,7 @@ foreach(preset IN LISTS products)
     endif()
     guess_product_build(${preset} ${dir} "${paths}")
 
-    separate_arguments(emulator UNIX_COMMAND "${product_EMULATOR}")
+    set(emulator ${product_EMULATOR})
     list(POP_FRONT emulator qemu)
     find_program(GUESS_EMULATOR_${preset} ${qemu})
     set(qemu ${GUESS_EMULATOR_${preset}})

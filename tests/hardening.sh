@@ -44,7 +44,7 @@ if [ "$fortify" = fortify ]; then
     check holds objects '__[a-z]*_chk$'      # checked buffer calls
 fi
 case $(sed -n 's/^ *Machine: *//p' "$read/header") in
-*X86-64*) check holds objects 'x86 feature: IBT, SHSTK' ;;  # control-flow protection
+*X86-64* | *80386*) check holds objects 'x86 feature: IBT, SHSTK' ;;  # control-flow protection
 *AArch64*) check holds objects 'AArch64 feature: BTI, PAC' ;;
 esac
 exit $fail

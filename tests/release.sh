@@ -23,10 +23,6 @@ quiet() { "$@" >"$work/log" 2>&1 || { cat "$work/log"; return 1; }; }
 repo=$work/repo
 mkdir "$repo" && (cd "$source" && git ls-files -z -co --exclude-standard |
     tar --null -T - --ignore-failed-read -cf - 2>/dev/null) | tar -xf - -C "$repo" || exit 1
-# Committed at the time of the commit the sources are from, which the
-# programs built here carry too.
-GIT_COMMITTER_DATE=@$(git -C "$source" log -1 --format=%ct) || exit 1
-export GIT_COMMITTER_DATE
 (cd "$repo" && git init -q && git add -A &&
     git -c user.name=test -c user.email=test@guess.invalid commit -q -m release) || exit 1
 
