@@ -19,7 +19,7 @@ set(GUESS_TOOLS_WINDOWS
     rsvg-convert:librsvg2-bin icotool:icoutils wixl:wixl msibuild:msitools faketime:faketime zip:zip)
 set(GUESS_TOOLS_WEB em++:emscripten rsvg-convert:librsvg2-bin zip:zip)
 # A release, besides every product's; and to sign it, where keys are given.
-set(GUESS_TOOLS_RELEASE git:git gzip:gzip reuse:reuse)
+set(GUESS_TOOLS_RELEASE git:git gzip:gzip reuse:reuse apt-ftparchive:apt-utils)
 set(GUESS_TOOLS_AUTHENTICODE osslsigncode:osslsigncode)
 set(GUESS_TOOLS_GPG gpg:gnupg)
 
@@ -40,7 +40,7 @@ set(GUESS_TEST_TOOLS_WEB chromium:chromium chromedriver:chromium-driver
 # The emulators are named by the presets; this package has them all.
 set(GUESS_EMULATOR_PACKAGE qemu-user)
 set(GUESS_TEST_TOOLS_RELEASE osslsigncode:osslsigncode gpg:gnupg gpgconf:gnupg openssl:openssl git:git
-    msiextract:msitools unzip:unzip)
+    msiextract:msitools unzip:unzip python3:python3)
 
 # Splits a tool's WHAT:PACKAGE at its first colon (a package's name may
 # have a second one, for its architecture).

@@ -14,7 +14,8 @@
 #   GUESS_AUTHENTICODE_PASSWORD  before it goes into the .zip and the .msi,
 #                                and so is the .msi
 #   GUESS_GPG_KEY                a key in the caller's keyring (GNUPGHOME is
-#                                respected): SHA256SUMS.asc
+#                                respected): SHA256SUMS.asc, and the Debian
+#                                repository's InRelease and Release.gpg
 # With -D CHECK_TOOLS=ON it only says whether every tool is installed.
 #
 # The products are the presets that a workflow packages (cmake/Presets.cmake);
@@ -160,6 +161,7 @@ set(sbom ${out}/${name}.spdx)
 execute_process(COMMAND ${GUESS_REUSE} spdx --output ${sbom} WORKING_DIRECTORY ${source}
     ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
 set(given_epoch "$ENV{SOURCE_DATE_EPOCH}")
+set(epoch "${given_epoch}")
 if(NOT given_epoch)
     file(STRINGS ${source}/packaging/commit-time epoch LIMIT_COUNT 1)
     set(ENV{SOURCE_DATE_EPOCH} ${epoch})  # the time string(TIMESTAMP) tells
@@ -243,9 +245,52 @@ foreach(preset IN LISTS products)
     message(STATUS "[${count}/${total}] ${preset}: ${files} (${seconds} s)")
 endforeach()
 
+# The Debian repository of the release (apt/), which apt takes each new
+# version from once a player has added it: every Debian package, the index
+# of each architecture's, and their Release, dated with the commit's time,
+# as apt-ftparchive would date it with the time it runs. Signed with the
+# key that signs SHA256SUMS, it is what apt trusts, and the key's public
+# half goes beside it.
+set(apt ${out}/apt)
+file(GLOB debs ${out}/*.deb)
+file(COPY ${debs} DESTINATION ${apt}/pool)
+set(architectures "")
+foreach(deb IN LISTS debs)
+    string(REGEX REPLACE ".*_([^_]+)\\.deb$" "\\1" architecture ${deb})
+    list(APPEND architectures ${architecture})
+endforeach()
+list(SORT architectures)
+set(dists ${apt}/dists/stable)
+foreach(architecture IN LISTS architectures)
+    set(index ${dists}/main/binary-${architecture})
+    file(MAKE_DIRECTORY ${index})
+    step(${apt} "index the ${architecture} packages"
+        sh -c [["$0" --arch "$1" packages pool >"$2/Packages" && gzip -9n -c "$2/Packages" >"$2/Packages.gz"]]
+        ${GUESS_APT_FTPARCHIVE} ${architecture} ${index})
+endforeach()
+set(ENV{SOURCE_DATE_EPOCH} ${epoch})
+string(TIMESTAMP date "%a, %d %b %Y %H:%M:%S UTC" UTC)
+if(NOT given_epoch)
+    unset(ENV{SOURCE_DATE_EPOCH})
+endif()
+list(JOIN architectures " " architectures)
+set(field APT::FTPArchive::Release)
+execute_process(COMMAND ${GUESS_APT_FTPARCHIVE} -o ${field}::Origin=guess -o ${field}::Label=guess
+        -o ${field}::Suite=stable -o ${field}::Codename=stable -o ${field}::Components=main
+        -o "${field}::Architectures=${architectures}" -o "${field}::Description=guess ${version}"
+        -o "${field}::Date=${date}" release dists/stable
+    WORKING_DIRECTORY ${apt} OUTPUT_FILE ${work}/Release COMMAND_ERROR_IS_FATAL ANY)
+file(RENAME ${work}/Release ${dists}/Release)
+if(gpg_key)
+    step(${work} "sign the repository" sh -c [[
+        "$0" --batch --yes --local-user "$1" --clearsign --output "$2/InRelease" "$2/Release" &&
+        "$0" --batch --yes --local-user "$1" --armor --detach-sign --output "$2/Release.gpg" "$2/Release" &&
+        "$0" --batch --export "$1" >"$3"]] ${GUESS_GPG} ${gpg_key} ${dists} ${out}/guess-archive-keyring.gpg)
+endif()
+
 # The checksums, as sha256sum writes them and `sha256sum -c` reads them,
 # and their signature.
-file(GLOB shipped RELATIVE ${out} ${out}/*)
+file(GLOB shipped LIST_DIRECTORIES false RELATIVE ${out} ${out}/*)
 list(SORT shipped)
 set(sums "")
 foreach(file IN LISTS shipped)
@@ -261,12 +306,14 @@ endif()
 # Into DIST, in place of the same files of an earlier run; a signature of
 # earlier checksums would no longer match.
 file(MAKE_DIRECTORY ${DIST})
-file(REMOVE ${DIST}/SHA256SUMS.asc)
-file(GLOB made RELATIVE ${out} ${out}/*)
+file(REMOVE_RECURSE ${DIST}/SHA256SUMS.asc ${DIST}/guess-archive-keyring.gpg ${DIST}/apt)
+file(GLOB made LIST_DIRECTORIES false RELATIVE ${out} ${out}/*)
 list(SORT made)
 foreach(file IN LISTS made)
     file(COPY_FILE ${out}/${file} ${DIST}/${file})
 endforeach()
+file(COPY ${apt} DESTINATION ${DIST})
+list(APPEND made apt/)
 file(REMOVE_RECURSE ${work})
 
 if(pfx)
@@ -276,8 +323,10 @@ else()
 endif()
 if(gpg_key)
     message(STATUS "SHA256SUMS: signed by ${gpg_key}, in SHA256SUMS.asc")
+    message(STATUS "apt/: signed by ${gpg_key} (InRelease, Release.gpg), whose key is guess-archive-keyring.gpg")
 else()
     message(STATUS "SHA256SUMS: unsigned (GUESS_GPG_KEY is not set)")
+    message(STATUS "apt/: unsigned (GUESS_GPG_KEY is not set), which apt refuses")
 endif()
 message(STATUS "The release, in ${DIST}:")
 foreach(file IN LISTS made)

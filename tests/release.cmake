@@ -5,7 +5,8 @@
 # tool it needs is installed. It builds every product, so it is one test,
 # labelled long, and it compares guess.exe with the Windows tests' program.
 # What it must hold follows from the products' presets: each one's Debian
-# package (by its architecture), static program, Windows packages or page.
+# package (by its architecture), static program, Windows packages or page;
+# and the Debian repository of them all.
 guess_find_tools(missing ${GUESS_TEST_TOOLS_RELEASE})
 execute_process(COMMAND ${CMAKE_COMMAND} -D CHECK_TOOLS=ON -P ${PROJECT_SOURCE_DIR}/scripts/release.cmake
     RESULT_VARIABLE release_missing ERROR_VARIABLE why OUTPUT_QUIET)
@@ -21,7 +22,7 @@ elseif(NOT TARGET guess_windows)
     guess_skip(dist.skipped "release test skipped: it compares guess.exe with the Windows tests' program")
 else()
     set(name ${PROJECT_NAME}-${PROJECT_VERSION})
-    set(expected ${name}.tar.gz ${name}.spdx)
+    set(expected ${name}.tar.gz ${name}.spdx apt guess-archive-keyring.gpg)
     guess_products(products)
     foreach(preset IN LISTS products)
         guess_product(${preset} product)
