@@ -22,10 +22,11 @@ foreach(file IN LISTS GUESS_PAGE_FILES)
     endif()
 endforeach()
 
-# The worker keeps every file of the page but itself.
+# The worker keeps every file of the page but itself from the start; the
+# notices, which few open, once they are opened.
 set(names ${GUESS_PAGE_TEMPLATES} ${GUESS_PAGE_FILES})
 list(TRANSFORM names REPLACE ".*/" "")
-list(REMOVE_ITEM names sw.js)
+list(REMOVE_ITEM names sw.js THIRD-PARTY-NOTICES.txt)
 list(SORT names)
 list(JOIN names " " GUESS_PAGE_FILE_LIST)
 foreach(template IN LISTS GUESS_PAGE_TEMPLATES)

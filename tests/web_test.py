@@ -6,13 +6,16 @@ the same texts and input rules as the console, a key or a tap ends the game,
 and the page then offers a new one. The page is opened from disk (file://),
 where it is a page alone, or from a web server on 127.0.0.1, where it is an
 app that installs, plays offline and takes the next version, given as built
-from the same sources.
+from the same sources, and whose first visit stays within its budget. The
+game's script stays within its own.
 
     web_test.py PAGE_DIR file
     web_test.py PAGE_DIR served NEXT_PAGE_DIR NEXT_VERSION
 """
 
+import collections
 import functools
+import gzip
 import http.server
 import os
 import sys
@@ -42,12 +45,57 @@ GAMES = [
     (["x"], LOSS, "key", "enter"),
     (["6"], LOSS, "key", "enter"),
     (["", "", "5"], WIN, "key", "enter"),  # empty lines wait for more
+    # The game reads 256 bytes at a time: a line longer than that takes more
+    # reads, inside the number, before it, or right after it.
+    (["0" * 300 + "5"], WIN, "key", "enter"),
+    ([" " * 255 + "5"], WIN, "key", "enter"),
+    (["9" * 600], LOSS, "key", "enter"),
 ]
 
+# What the page may cost: the game's script, and all a first visit to the
+# served page downloads, the worker's own requests included.
+SCRIPT_BUDGET = 250_000
+SCRIPT_GZIPPED_BUDGET = 90_000
+FIRST_VISIT_BUDGET = 400_000
 
-class Quiet(http.server.SimpleHTTPRequestHandler):
+
+class Counting(http.server.SimpleHTTPRequestHandler):
+    """Serves quietly, and counts what it sends: the bytes, and how many
+    times each file went with its body."""
+
+    def __init__(self, *args, sent, bodies, **kwargs):
+        self.sent, self.bodies = sent, bodies
+        super().__init__(*args, **kwargs)
+
     def log_message(self, *args):
         pass
+
+    def end_headers(self):
+        # As a web server's files often are: fresh for an hour, so that the
+        # browser's HTTP cache holds the previous version's when the next
+        # one comes.
+        self.send_header("Cache-Control", "max-age=3600")
+        super().end_headers()
+
+    def flush_headers(self):
+        self.sent[self.path] += sum(len(header) for header in getattr(self, "_headers_buffer", []))
+        super().flush_headers()
+
+    def copyfile(self, source, outputfile):
+        body = source.read()
+        self.sent[self.path] += len(body)
+        self.bodies[self.path] += 1
+        outputfile.write(body)
+
+
+class Script(unittest.TestCase):
+    def test_within_budget(self):
+        if Page.served:
+            self.skipTest("the same script as from disk")
+        with open(os.path.join(Page.page_dir, "guess.js"), "rb") as script:
+            code = script.read()
+        self.assertLessEqual(len(code), SCRIPT_BUDGET)
+        self.assertLessEqual(len(gzip.compress(code, 9)), SCRIPT_GZIPPED_BUDGET)
 
 
 # Each test has a browser of its own, with a fresh profile, and a server of
@@ -60,7 +108,8 @@ class Page(unittest.TestCase):
     served = False
 
     def serve(self, directory, port=0):
-        handler = functools.partial(Quiet, directory=directory)
+        self.sent, self.bodies = collections.Counter(), collections.Counter()
+        handler = functools.partial(Counting, directory=directory, sent=self.sent, bodies=self.bodies)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
 
@@ -97,8 +146,10 @@ class Page(unittest.TestCase):
         self.until(lambda: self.screen() == PROMPT, "the prompt")
 
     def tearDown(self):
+        # The notices are a text file, with no icon of its own: the browser
+        # asks for the one every site was once assumed to have.
         errors = [entry["message"] for entry in self.browser.get_log("browser")
-                  if entry["level"] == "SEVERE"]
+                  if entry["level"] == "SEVERE" and "/favicon.ico " not in entry["message"]]
         self.assertEqual(errors, [], "nothing is refused or fails")
 
     def screen(self):
@@ -144,6 +195,17 @@ class Page(unittest.TestCase):
             browser.switch_to.active_element.send_keys(Keys.ENTER if again == "enter" else "p")
         self.until(lambda: self.screen() == PROMPT, "a new game")
 
+    def until_controlled(self):
+        """Waits until the worker has installed and controls the page."""
+        self.script("await navigator.serviceWorker.ready; if (!navigator.serviceWorker.controller)"
+                    " await new Promise((r) => navigator.serviceWorker.oncontrollerchange = r);")
+
+    def open_notices(self):
+        self.browser.find_element(By.LINK_TEXT, "third-party libraries").click()
+        self.until(lambda: "Third-party software in guess" in self.browser.page_source, "the notices")
+        self.browser.back()
+        self.until(lambda: self.screen() == PROMPT, "the prompt")
+
     def reload(self):
         self.browser.refresh()
         self.until(lambda: self.screen() == PROMPT, "the prompt")
@@ -157,8 +219,7 @@ class Page(unittest.TestCase):
                 [0, False])
             return
         browser = self.browser
-        self.script("await navigator.serviceWorker.ready; if (!navigator.serviceWorker.controller)"
-                    " await new Promise((r) => navigator.serviceWorker.oncontrollerchange = r);")
+        self.until_controlled()
         self.assertEqual(browser.execute_cdp_cmd("Page.getInstallabilityErrors", {}),
                          {"installabilityErrors": []})
         manifest = browser.execute_cdp_cmd("Page.getAppManifest", {})
@@ -197,6 +258,27 @@ class Page(unittest.TestCase):
         self.reload()
         self.assertIn(f"guess {self.next_version},", browser.find_element(By.TAG_NAME, "footer").text)
         self.assertEqual(len(self.script("return await caches.keys();")), 1)
+
+    def test_first_visit(self):
+        if not self.served:
+            return
+        # Until the worker has taken over, and the browser has looked at
+        # what installing the app would take.
+        self.until_controlled()
+        self.browser.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+        self.play(["5"], WIN, "key", "enter")
+        self.assertEqual([path for path, count in self.bodies.items() if count > 1], [], "sent twice")
+        self.assertLessEqual(sum(self.sent.values()), FIRST_VISIT_BUDGET, dict(self.sent))
+        self.assertNotIn("/THIRD-PARTY-NOTICES.txt", self.bodies, "kept before it is opened")
+
+    def test_notices(self):
+        # Opened from the page's foot, the notices are kept from then on.
+        if self.served:
+            self.until_controlled()
+        self.open_notices()
+        if self.served:
+            self.stop_serving()
+            self.open_notices()
 
     def test_games(self):
         for game in GAMES:

@@ -154,9 +154,13 @@ if (window.location.protocol === 'http:' || window.location.protocol === 'https:
   manifest.rel = 'manifest';
   manifest.href = 'manifest.webmanifest';
   document.head.append(manifest);
+  // Once the page has loaded, so that the worker finds its files in the
+  // browser's cache rather than downloading them again beside the page.
   if ('serviceWorker' in navigator) {
-    navigator.serviceWorker.register('sw.js').catch(() => {
-      // It plays as well without: only the offline copy is lost.
+    window.addEventListener('load', () => {
+      navigator.serviceWorker.register('sw.js').catch(() => {
+        // It plays as well without: only the offline copy is lost.
+      });
     });
   }
 }
