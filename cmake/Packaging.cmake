@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 
 # CPack, for the packages each platform's module has chosen (CPACK_GENERATOR,
-# and the file names it ships in GUESS_SHIPPED): what every package says of
+# with what it makes beside them in GUESS_SHIPPED): what every package says of
 # the game, and the hooks that give each package its components and take
 # out of it what depends on the builder rather than on the sources.
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
@@ -18,7 +18,18 @@ set(CPACK_GUESS_SETTINGS ${GUESS_SETTINGS_FILE})
 # Every member of every package carries the commit's time
 # (cmake/SourceDateEpoch.cmake) rather than the time it was built.
 guess_setting(GUESS_SOURCE_DATE_EPOCH ${GUESS_SOURCE_DATE_EPOCH})
-# What a release takes from this build.
+# What a release takes from this build: each package, by the name CPack
+# gives it, and what the platform's module makes beside them.
+foreach(generator IN LISTS CPACK_GENERATOR)
+    if(generator STREQUAL "DEB")
+        list(APPEND GUESS_SHIPPED ${CPACK_DEBIAN_FILE_NAME})
+    elseif(generator STREQUAL "TGZ")
+        list(APPEND GUESS_SHIPPED ${CPACK_PACKAGE_FILE_NAME}.tar.gz)
+    else()
+        string(TOLOWER ${generator} extension)
+        list(APPEND GUESS_SHIPPED ${CPACK_PACKAGE_FILE_NAME}.${extension})
+    endif()
+endforeach()
 guess_setting(GUESS_SHIPPED ${GUESS_SHIPPED})
 
 include(CPack)

@@ -71,28 +71,25 @@ configure_file(LICENSE LICENSE.txt COPYONLY)
 # which the tests also run to make the next version's page: the templates
 # of web/ (NAME.in), made for this version, beside the files copied.
 set(templates index.html manifest.webmanifest sw.js)
-set(copied $<TARGET_FILE:guess> ${PROJECT_SOURCE_DIR}/web/page.js ${PROJECT_SOURCE_DIR}/web/page.css
-    ${PROJECT_SOURCE_DIR}/src/guess.svg ${PROJECT_BINARY_DIR}/LICENSE.txt ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt
+set(sources ${PROJECT_SOURCE_DIR}/web/page.js ${PROJECT_SOURCE_DIR}/web/page.css ${PROJECT_SOURCE_DIR}/src/guess.svg)
+set(built $<TARGET_FILE:guess> ${PROJECT_BINARY_DIR}/LICENSE.txt ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt
     ${icons})
 guess_setting(GUESS_PAGE_TEMPLATES ${templates})
-guess_setting(GUESS_PAGE_FILES ${copied})
-set(made ${templates} page.js page.css guess.svg)
+guess_setting(GUESS_PAGE_FILES ${sources} ${built})
+set(made ${templates} ${sources})
+list(TRANSFORM made REPLACE ".*/" "")
 list(TRANSFORM made PREPEND ${PROJECT_BINARY_DIR}/)
 list(TRANSFORM templates REPLACE "(.+)" "${PROJECT_SOURCE_DIR}/web/\\1.in")
 guess_script_command(make_page make-web-page.cmake DEFINE OUTPUT=${PROJECT_BINARY_DIR})
 add_custom_command(OUTPUT ${made}
     COMMAND ${make_page}
-    DEPENDS guess guess-notices ${GUESS_SETTINGS_FILE} ${templates} web/page.js web/page.css ${icons}
-        src/guess.svg scripts/make-web-page.cmake
+    DEPENDS guess guess-notices ${GUESS_SETTINGS_FILE} ${templates} ${sources} ${icons}
+        scripts/make-web-page.cmake
     VERBATIM)
 add_custom_target(web-page ALL DEPENDS ${made})
 
 # The page, to be opened from disk or put on any web server as it is.
-set(page ${made} $<TARGET_FILE:guess> ${PROJECT_BINARY_DIR}/LICENSE.txt
-    ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt ${icons})
-list(REMOVE_DUPLICATES page)
-install(FILES ${page} DESTINATION . COMPONENT program)
+install(FILES ${made} ${built} DESTINATION . COMPONENT program)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-web)
 guess_setting(GUESS_COMPONENTS_ZIP program)
-list(APPEND GUESS_SHIPPED ${CPACK_PACKAGE_FILE_NAME}.zip)

@@ -63,7 +63,6 @@ install(FILES ${docs} DESTINATION . COMPONENT docs)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64)
 guess_setting(GUESS_COMPONENTS_ZIP program docs)
-list(APPEND GUESS_SHIPPED ${CPACK_PACKAGE_FILE_NAME}.zip)
 
 # The installer (packaging/windows/guess.wxs), beside the .zip, made by
 # scripts/make-msi.cmake, which the tests also run to make the next

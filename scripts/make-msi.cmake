@@ -9,11 +9,12 @@
 #   cmake -D GUESS_SETTINGS=FILE [-D PROJECT_VERSION=VERSION] -D OUTPUT=FILE.msi -P make-msi.cmake
 cmake_minimum_required(VERSION 3.25)
 include(${GUESS_SETTINGS})
+include(${PROJECT_SOURCE_DIR}/cmake/Tools.cmake)
+guess_find_tools(missing ${GUESS_TOOLS_WINDOWS})
+if(missing)
+    message(FATAL_ERROR "The installer is made with tools that are ${missing}")
+endif()
 set(WORK ${OUTPUT}.files)
-foreach(tool wixl msibuild faketime)
-    string(TOUPPER ${tool} var)
-    find_program(${var} ${tool} REQUIRED)
-endforeach()
 
 # Codes that are a function of their name: the same name, the same code.
 set(namespace 0776C023-D584-432D-BAB9-C4305C2ED17C)
@@ -40,11 +41,11 @@ endforeach()
 # clock at the sources' time, and let them see the files' own times.
 set(ENV{SOURCE_DATE_EPOCH} ${GUESS_SOURCE_DATE_EPOCH})
 string(TIMESTAMP when "%Y-%m-%d %H:%M:%S" UTC)
-set(held ${CMAKE_COMMAND} -E env TZ=UTC0 NO_FAKE_STAT=1 ${FAKETIME} -f "${when}")
+set(held ${CMAKE_COMMAND} -E env TZ=UTC0 NO_FAKE_STAT=1 ${GUESS_FAKETIME} -f "${when}")
 
 # A new version is a new product, which replaces the one before it.
 code(product_code "product ${PROJECT_VERSION}")
-run(${held} ${WIXL} -a x64 -o package.msi
+run(${held} ${GUESS_WIXL} -a x64 -o package.msi
     -D Version=${PROJECT_VERSION} -D ProductCode=${product_code}
     -D Vendor=${GUESS_VENDOR} -D Description=${PROJECT_DESCRIPTION} ${PROJECT_SOURCE_DIR}/packaging/windows/guess.wxs)
 
@@ -53,7 +54,7 @@ run(${held} ${WIXL} -a x64 -o package.msi
 # keeps what was there before. wixl has no element for it. (Arguments with
 # a semicolon are given to execute_process() as they stand: in a list they
 # would fall apart.)
-execute_process(COMMAND ${held} ${MSIBUILD} package.msi
+execute_process(COMMAND ${held} ${GUESS_MSIBUILD} package.msi
     -q "CREATE TABLE `Environment` (`Environment` CHAR(72) NOT NULL, `Name` CHAR(255) NOT NULL LOCALIZABLE, `Value` CHAR(255) LOCALIZABLE, `Component_` CHAR(72) NOT NULL PRIMARY KEY `Environment`)"
     -q "INSERT INTO `Environment` (`Environment`, `Name`, `Value`, `Component_`) VALUES ('PATH', '=-PATH', '[~];[INSTALLDIR]', 'Game')"
     -q "INSERT INTO `InstallExecuteSequence` (`Action`, `Sequence`) VALUES ('RemoveEnvironmentStrings', 3300)"
@@ -63,7 +64,7 @@ execute_process(COMMAND ${held} ${MSIBUILD} package.msi
 # The package code names these very bytes: wixl draws it at random, so it is
 # replaced first by a fixed one, then by one reckoned from the result.
 function(set_package_code uuid)
-    execute_process(COMMAND ${held} ${MSIBUILD} package.msi
+    execute_process(COMMAND ${held} ${GUESS_MSIBUILD} package.msi
         -s "guess ${PROJECT_VERSION}" "${GUESS_VENDOR}" "x64;1033" "{${uuid}}"
         WORKING_DIRECTORY ${WORK} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()

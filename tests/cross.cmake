@@ -29,10 +29,9 @@ foreach(preset IN LISTS products)
     endif()
     guess_product_build(${preset} ${dir} "${paths}")
 
+    # The emulator is on PATH, where guess_find_tools() found it.
     set(emulator ${product_EMULATOR})
     list(POP_FRONT emulator qemu)
-    find_program(GUESS_EMULATOR_${preset} ${qemu})
-    set(qemu ${GUESS_EMULATOR_${preset}})
     set(launcher ${qemu} -L / ${emulator})
     list(TRANSFORM launcher PREPEND --launcher=)
     foreach(program path IN ZIP_LISTS programs paths)
