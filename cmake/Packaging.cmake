@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: MIT
 
 # CPack, for the packages each platform's module has chosen (CPACK_GENERATOR,
-# with what it makes beside them in GUESS_SHIPPED): what every package says of
-# the game, and the hooks that give each package its components and take
-# out of it what depends on the builder rather than on the sources.
+# with the components of each in GUESS_COMPONENTS_<GENERATOR>): what every
+# package says of the game, and the hooks that give each package its
+# components, take out of it what depends on the builder rather than on the
+# sources, and record it for the release.
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR ${GUESS_VENDOR})
@@ -12,24 +13,11 @@ set(CPACK_PACKAGE_CONTACT "${GUESS_VENDOR} <guess@users.invalid>")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "one-shot number-guessing game for the console")
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/CPackProject.cmake)
-set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/CPackNormalise.cmake)
+list(APPEND CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/CPackPackaged.cmake)
 set(CPACK_GUESS_SETTINGS ${GUESS_SETTINGS_FILE})
 
 # Every member of every package carries the commit's time
 # (cmake/SourceDateEpoch.cmake) rather than the time it was built.
 guess_setting(GUESS_SOURCE_DATE_EPOCH ${GUESS_SOURCE_DATE_EPOCH})
-# What a release takes from this build: each package, by the name CPack
-# gives it, and what the platform's module makes beside them.
-foreach(generator IN LISTS CPACK_GENERATOR)
-    if(generator STREQUAL "DEB")
-        list(APPEND GUESS_SHIPPED ${CPACK_DEBIAN_FILE_NAME})
-    elseif(generator STREQUAL "TGZ")
-        list(APPEND GUESS_SHIPPED ${CPACK_PACKAGE_FILE_NAME}.tar.gz)
-    else()
-        string(TOLOWER ${generator} extension)
-        list(APPEND GUESS_SHIPPED ${CPACK_PACKAGE_FILE_NAME}.${extension})
-    endif()
-endforeach()
-guess_setting(GUESS_SHIPPED ${GUESS_SHIPPED})
 
 include(CPack)

@@ -2,53 +2,170 @@
 # SPDX-License-Identifier: MIT
 
 # Every tool that the builds, their tests and a release use besides CMake,
-# make and the machine's own C++ compiler, as WHAT:PACKAGE, the Debian
-# package that has it. WHAT is a program, or a file where it starts with /;
-# where it is empty, the tool's user finds it itself (GoogleTest, through
-# find_package()). scripts/test-all.sh installs every package named here,
-# and those of the cross compilers that the presets name.
+# make and the compilers, declared once: the variable it is found into, the
+# program (or the file, where it starts with /), the Debian package that
+# has it, and the groups of work that need it. A group's tools are looked
+# for when the group is asked for (guess_require_tools), each by the one
+# rule here. scripts/test-all.sh installs every package named here, with
+# the compilers, libraries and emulators that the products' presets call
+# for (guess_product_tools).
+include_guard(GLOBAL)
 
-# What each product is built with (cmake/Presets.cmake says which product
-# is which): the Linux programs and packages, the Windows program and its
-# packages, the web page. A cross build for Linux also needs its compiler
-# and, for its Debian package, its target's C++ library (guess_cross_tools).
-set(GUESS_TOOLS_LINUX g++:g++ dpkg-shlibdeps:dpkg-dev rsvg-convert:librsvg2-bin)
-set(GUESS_MINGW_TRIPLET x86_64-w64-mingw32)
-set(GUESS_TOOLS_WINDOWS
-    ${GUESS_MINGW_TRIPLET}-g++-posix:g++-mingw-w64-x86-64-posix ${GUESS_MINGW_TRIPLET}-windres:binutils-mingw-w64-x86-64
-    rsvg-convert:librsvg2-bin icotool:icoutils wixl:wixl msibuild:msitools faketime:faketime zip:zip)
-set(GUESS_TOOLS_WEB em++:emscripten rsvg-convert:librsvg2-bin zip:zip)
-# A release, besides every product's; and to sign it, where keys are given.
-set(GUESS_TOOLS_RELEASE git:git gzip:gzip reuse:reuse apt-ftparchive:apt-utils)
-set(GUESS_TOOLS_AUTHENTICODE osslsigncode:osslsigncode)
-set(GUESS_TOOLS_GPG gpg:gnupg)
+# guess_tool(VARIABLE PROGRAM PACKAGE GROUP...)
+function(guess_tool variable program package)
+    set_property(GLOBAL PROPERTY ${variable}_TOOL ${program}:${package})
+    foreach(group IN LISTS ARGN)
+        set_property(GLOBAL APPEND PROPERTY GUESS_TOOLS_${group} ${variable})
+    endforeach()
+    set_property(GLOBAL APPEND PROPERTY GUESS_TOOL_GROUPS ${ARGN})
+endfunction()
 
-# What the tests use, besides the tools of what they build: the games at
-# pipes and terminals and the packages' checks; the checks of the sources;
-# the desktop's menu entry on a virtual screen; the Windows program under
-# Wine; the web page in a browser; the Linux programs for other processors
-# under qemu-user; and a whole release with throwaway keys.
-set(GUESS_TEST_TOOLS_NATIVE :libgtest-dev valgrind:valgrind lintian:lintian)
-set(GUESS_TEST_TOOLS_LINT clang-tidy:clang-tidy clang-format:clang-format groff:groff-base reuse:reuse)
-set(GUESS_TEST_TOOLS_DESKTOP
-    Xvfb:xvfb xterm:xterm xdotool:xdotool desktop-file-validate:desktop-file-utils ps:procps)
-set(GUESS_TEST_TOOLS_WINDOWS
-    ${GUESS_MINGW_TRIPLET}-objdump:binutils-mingw-w64-x86-64 llvm-readobj:llvm wine64:wine64 wineserver:wine64
-    wrestool:icoutils unzip:unzip)
-set(GUESS_TEST_TOOLS_WEB chromium:chromium chromedriver:chromium-driver
-    /usr/lib/python3/dist-packages/selenium:python3-selenium)
+# guess_package(PACKAGE GROUP...): a package with nothing to look for here,
+# as the compilers (the toolchain files find them) and GoogleTest
+# (find_package finds it).
+function(guess_package package)
+    foreach(group IN LISTS ARGN)
+        set_property(GLOBAL APPEND PROPERTY GUESS_PACKAGES_${group} ${package})
+    endforeach()
+    set_property(GLOBAL APPEND PROPERTY GUESS_TOOL_GROUPS ${ARGN})
+endfunction()
+
+# The sources' own: the commit's time, in a checkout.
+guess_tool(GUESS_GIT git git SOURCES RELEASE TEST_RELEASE)
+# What each product is built with, by its platform (its preset says which),
+# and a Linux product's Debian package.
+guess_tool(GUESS_GZIP gzip gzip LINUX RELEASE APT)
+guess_tool(GUESS_DPKG_ARCHITECTURE dpkg-architecture dpkg-dev DEBIAN)
+guess_tool(GUESS_DPKG_SHLIBDEPS dpkg-shlibdeps dpkg-dev DEBIAN)
+guess_tool(GUESS_DPKG_QUERY dpkg-query dpkg LINUX WINDOWS WEB)
+guess_tool(GUESS_RSVG_CONVERT rsvg-convert librsvg2-bin LINUX WINDOWS WEB)
+guess_tool(GUESS_ICOTOOL icotool icoutils WINDOWS)
+guess_tool(GUESS_WIXL wixl wixl WINDOWS)
+guess_tool(GUESS_MSIBUILD msibuild msitools WINDOWS)
+guess_tool(GUESS_FAKETIME faketime faketime WINDOWS)
+guess_tool(GUESS_ZIP zip zip WINDOWS WEB)
+guess_package(emscripten WEB)
+# A release, besides what its products are built with: its source tarball,
+# its SBOM and its Debian repository; and to sign it, where keys are given.
+guess_tool(GUESS_REUSE reuse reuse SBOM TEST_LINT)
+guess_tool(GUESS_APT_FTPARCHIVE apt-ftparchive apt-utils APT)
+guess_tool(GUESS_OSSLSIGNCODE osslsigncode osslsigncode AUTHENTICODE TEST_RELEASE)
+guess_tool(GUESS_GPG gpg gnupg GPG TEST_RELEASE)
+
+# What the tests use besides the tools of what they build: the games at
+# pipes and terminals; the checks of the sources; the desktop's menu entry
+# on a virtual screen; each platform's products (the Linux ones for other
+# processors under the emulators their presets name); and the release's
+# parts with throwaway keys.
+guess_package(libgtest-dev TEST_NATIVE)
+guess_tool(GUESS_CLANG_TIDY clang-tidy clang-tidy TEST_LINT)
+guess_tool(GUESS_CLANG_FORMAT clang-format clang-format TEST_LINT)
+guess_tool(GUESS_GROFF groff groff-base TEST_LINT)
+guess_tool(GUESS_EMXX em++ emscripten TEST_LINT)
+guess_tool(GUESS_XVFB Xvfb xvfb TEST_DESKTOP)
+guess_tool(GUESS_XTERM xterm xterm TEST_DESKTOP)
+guess_tool(GUESS_XDOTOOL xdotool xdotool TEST_DESKTOP)
+guess_tool(GUESS_DESKTOP_FILE_VALIDATE desktop-file-validate desktop-file-utils TEST_DESKTOP)
+guess_tool(GUESS_PS ps procps TEST_DESKTOP)
+guess_tool(GUESS_VALGRIND valgrind valgrind TEST_LINUX)
+guess_tool(GUESS_LINTIAN lintian lintian TEST_LINUX)
+guess_tool(GUESS_OBJDUMP objdump binutils TEST_WINDOWS)
+guess_tool(GUESS_LLVM_READOBJ llvm-readobj llvm TEST_WINDOWS)
+guess_tool(GUESS_WINE64 wine64 wine64 TEST_WINDOWS)
+guess_tool(GUESS_WRESTOOL wrestool icoutils TEST_WINDOWS)
+guess_tool(GUESS_MSIINFO msiinfo msitools TEST_WINDOWS)
+guess_tool(GUESS_MSIEXTRACT msiextract msitools TEST_RELEASE)
+guess_tool(GUESS_UNZIP unzip unzip TEST_WINDOWS TEST_WEB TEST_RELEASE)
+# Debian's python3, which has Debian's selenium, wherever PATH finds another.
+guess_tool(GUESS_PYTHON3 /usr/bin/python3 python3 TEST_WEB TEST_RELEASE)
+guess_tool(GUESS_SELENIUM /usr/lib/python3/dist-packages/selenium/__init__.py python3-selenium TEST_WEB)
+guess_tool(GUESS_CHROMIUM chromium chromium TEST_WEB)
+guess_tool(GUESS_CHROMEDRIVER chromedriver chromium-driver TEST_WEB)
+guess_tool(GUESS_OPENSSL openssl openssl TEST_RELEASE)
+guess_tool(GUESS_APT_GET apt-get apt TEST_RELEASE)
 # The emulators are named by the presets; this package has them all.
 set(GUESS_EMULATOR_PACKAGE qemu-user)
-set(GUESS_TEST_TOOLS_RELEASE osslsigncode:osslsigncode gpg:gnupg gpgconf:gnupg openssl:openssl git:git
-    msiextract:msitools unzip:unzip python3:python3)
 
-# Sets `packages` to the Debian packages of the tools (WHAT:PACKAGE ...),
-# each once, and `architectures` to the other architectures among them
-# (libstdc++6:arm64), which dpkg must know before it installs them.
+# Looks for one declared tool, by its rule, into its variable (a cache
+# entry: found once per build). Debian keeps wine64 out of PATH.
+function(guess_find_tool variable)
+    get_property(tool GLOBAL PROPERTY ${variable}_TOOL)
+    string(REGEX REPLACE ":.*" "" what ${tool})
+    if(what MATCHES "^/")
+        if(EXISTS ${what})
+            set(${variable} ${what} CACHE FILEPATH "" FORCE)
+        else()
+            set(${variable} ${variable}-NOTFOUND CACHE FILEPATH "" FORCE)
+        endif()
+    else()
+        find_program(${variable} ${what} PATHS /usr/lib/wine)
+    endif()
+endfunction()
+
+# Sets `missing` to a line that names the packages of what is not installed
+# and the command that installs them, or to "" when all is there: the tools
+# of GROUPS, each found into its variable, and OTHER tools (PROGRAM:PACKAGE
+# or /FILE:PACKAGE, such as guess_product_tools() gives), only looked for.
+function(guess_require_tools missing)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "GROUPS;OTHER")
+    set(absent "")
+    foreach(group IN LISTS arg_GROUPS)
+        get_property(variables GLOBAL PROPERTY GUESS_TOOLS_${group})
+        foreach(variable IN LISTS variables)
+            guess_find_tool(${variable})
+            if(NOT ${variable})
+                get_property(tool GLOBAL PROPERTY ${variable}_TOOL)
+                list(APPEND absent ${tool})
+            endif()
+        endforeach()
+    endforeach()
+    foreach(tool IN LISTS arg_OTHER)
+        string(REGEX REPLACE ":.*" "" what ${tool})
+        if(what MATCHES "^/")
+            set(found FALSE)
+            if(EXISTS ${what})
+                set(found TRUE)
+            endif()
+        else()
+            unset(found)
+            find_program(found ${what} NO_CACHE)
+        endif()
+        if(NOT found)
+            list(APPEND absent ${tool})
+        endif()
+    endforeach()
+    set(line "")
+    if(absent)
+        guess_tool_packages(packages architectures OTHER ${absent})
+        list(JOIN packages " " packages)
+        list(TRANSFORM architectures REPLACE "(.+)" "dpkg --add-architecture \\1 && ")
+        if(architectures)
+            list(APPEND architectures "apt-get update && ")
+        endif()
+        list(JOIN architectures "" add)
+        set(line "not installed: ${packages} (${add}apt-get install ${packages})")
+    endif()
+    set(${missing} "${line}" PARENT_SCOPE)
+endfunction()
+
+# Sets `packages` to the Debian packages of GROUPS and of OTHER tools
+# (PROGRAM:PACKAGE), each once, and `architectures` to the other
+# architectures among them (libstdc++6:arm64), which dpkg must know before
+# it installs them.
 function(guess_tool_packages packages architectures)
+    cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "GROUPS;OTHER")
     set(names "")
+    foreach(group IN LISTS arg_GROUPS)
+        get_property(variables GLOBAL PROPERTY GUESS_TOOLS_${group})
+        foreach(variable IN LISTS variables)
+            get_property(tool GLOBAL PROPERTY ${variable}_TOOL)
+            list(APPEND arg_OTHER ${tool})
+        endforeach()
+        get_property(others GLOBAL PROPERTY GUESS_PACKAGES_${group})
+        list(APPEND names ${others})
+    endforeach()
     set(others "")
-    foreach(tool IN LISTS ARGN)
+    foreach(tool IN LISTS arg_OTHER)
         string(REGEX MATCH "^[^:]*:(.*)$" tool ${tool})
         list(APPEND names ${CMAKE_MATCH_1})
         if(CMAKE_MATCH_1 MATCHES ":(.+)$")
@@ -61,49 +178,13 @@ function(guess_tool_packages packages architectures)
     set(${architectures} ${others} PARENT_SCOPE)
 endfunction()
 
-# Sets `missing` to a line that names the packages of the tools (WHAT:PACKAGE
-# ...) that are not installed and the command that installs them, or to ""
-# when all are there. Each program found is in GUESS_<PROGRAM> (upper case,
-# - and . as _).
-function(guess_find_tools missing)
-    set(absent "")
-    foreach(tool IN LISTS ARGN)
-        string(REGEX REPLACE ":.*" "" what ${tool})
-        string(MAKE_C_IDENTIFIER GUESS_${what} var)
-        string(TOUPPER ${var} var)
-        if(what MATCHES "^/")
-            set(${var} ${what})
-            if(NOT EXISTS ${what})
-                set(${var} NOTFOUND)
-            endif()
-        elseif(what)
-            # llvm-readobj may have its version in its name; Debian keeps wine64 out of PATH.
-            find_program(${var} NAMES ${what} ${what}-14 PATHS /usr/lib/wine)
-        endif()
-        if(what AND NOT ${var})
-            list(APPEND absent ${tool})
-        endif()
-    endforeach()
-    set(line "")
-    if(absent)
-        guess_tool_packages(packages architectures ${absent})
-        list(JOIN packages " " packages)
-        list(TRANSFORM architectures REPLACE "(.+)" "dpkg --add-architecture \\1 && ")
-        if(architectures)
-            list(APPEND architectures "apt-get update && ")
-        endif()
-        list(JOIN architectures "" add)
-        set(line "not installed: ${packages} (${add}apt-get install ${packages})")
-    endif()
-    set(${missing} "${line}" PARENT_SCOPE)
-endfunction()
-
 # Sets GUESS_DEB_ARCH (arm64, armhf, ...) and GUESS_DEB_MULTIARCH (the folder
-# of its libraries under /usr/lib) as dpkg reckons them for a GNU triplet;
-# both are empty without dpkg-dev.
+# of its libraries under /usr/lib) as dpkg reckons them for a GNU triplet,
+# and GUESS_DEB_NATIVE to whether it is this machine's; all are empty
+# without dpkg-dev.
 function(guess_debian_architecture triplet)
-    find_program(GUESS_DPKG_ARCHITECTURE dpkg-architecture)
-    foreach(what ARCH MULTIARCH)
+    guess_find_tool(GUESS_DPKG_ARCHITECTURE)
+    foreach(what ARCH MULTIARCH GNU_TYPE)
         set(value "")
         if(GUESS_DPKG_ARCHITECTURE)
             execute_process(COMMAND ${GUESS_DPKG_ARCHITECTURE} -t ${triplet} -qDEB_HOST_${what}
@@ -111,23 +192,46 @@ function(guess_debian_architecture triplet)
         endif()
         set(GUESS_DEB_${what} ${value} PARENT_SCOPE)
     endforeach()
+    set(native "")
+    if(GUESS_DPKG_ARCHITECTURE)
+        execute_process(COMMAND ${GUESS_DPKG_ARCHITECTURE} -qDEB_BUILD_GNU_TYPE
+            OUTPUT_VARIABLE build OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+        if(build STREQUAL triplet)
+            set(native TRUE)
+        endif()
+    endif()
+    set(GUESS_DEB_NATIVE ${native} PARENT_SCOPE)
 endfunction()
 
-# Sets `tools` to what a cross build for Linux needs for the target named by
-# its GNU triplet: Debian's cross compiler and, where it makes a Debian
+# Sets `tools` to what a product of PLATFORM is compiled with, as
+# PROGRAM:PACKAGE (the toolchain files find the compilers), for the target
+# named by its GNU triplet; and, for a Linux product that makes a Debian
 # package (`deb` is true), the target's own C++ library, from which
 # dpkg-shlibdeps reckons the package's dependencies and on which the tests
-# run the program.
-function(guess_cross_tools triplet deb tools)
-    string(REPLACE "_" "-" compiler g++-${triplet})
-    set(list ${triplet}-g++:${compiler})
-    if(deb)
+# run the program. Debian's compiler for this machine's own target is g++.
+function(guess_product_tools platform triplet deb tools)
+    set(list "")
+    if(platform STREQUAL "linux")
         guess_debian_architecture(${triplet})
-        if(GUESS_DEB_ARCH)
-            list(APPEND list /usr/lib/${GUESS_DEB_MULTIARCH}/libstdc++.so.6:libstdc++6:${GUESS_DEB_ARCH})
-        else()
+        string(REPLACE "_" "-" package g++-${triplet})
+        set(library libstdc++6:${GUESS_DEB_ARCH})
+        if(GUESS_DEB_NATIVE)
+            set(package g++)
+            set(library libstdc++6)
+        endif()
+        set(list ${triplet}-g++:${package})
+        if(deb AND GUESS_DEB_ARCH)
+            list(APPEND list /usr/lib/${GUESS_DEB_MULTIARCH}/libstdc++.so.6:${library})
+        elseif(deb)
             list(APPEND list dpkg-architecture:dpkg-dev)
         endif()
+    elseif(platform STREQUAL "windows")
+        string(REGEX REPLACE "^([^-]*)-.*" "\\1" processor ${triplet})
+        string(REPLACE "_" "-" processor ${processor})
+        set(list ${triplet}-g++-posix:g++-mingw-w64-${processor}-posix
+            ${triplet}-windres:binutils-mingw-w64-${processor})
+    elseif(platform STREQUAL "web")
+        set(list em-config:emscripten)
     endif()
     set(${tools} ${list} PARENT_SCOPE)
 endfunction()

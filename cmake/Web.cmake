@@ -5,8 +5,11 @@
 # is the page (src/web_console.cpp), inlined in one script (guess.js) so
 # that the page also works opened from disk, where a browser fetches nothing
 # beside it; the page around it (web/); and, for a served page, what makes
-# it an app: its manifest, its worker and its icons. Its toolchain file has
-# found the tools all this is made with.
+# it an app: its manifest, its worker and its icons.
+guess_require_tools(missing GROUPS WEB)
+if(missing)
+    message(FATAL_ERROR "The web page and its .zip are made with tools that are ${missing}")
+endif()
 include(Icons)
 include(Notices)
 
@@ -88,8 +91,9 @@ add_custom_command(OUTPUT ${made}
     VERBATIM)
 add_custom_target(web-page ALL DEPENDS ${made})
 
-# The page, to be opened from disk or put on any web server as it is.
-install(FILES ${made} ${built} DESTINATION . COMPONENT program)
+# The page, to be opened from disk or put on any web server as it is, with
+# a README for the player who unpacks it.
+install(FILES ${made} ${built} web/README.txt DESTINATION . COMPONENT program)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-web)
 guess_setting(GUESS_COMPONENTS_ZIP program)

@@ -4,8 +4,13 @@
 # The Windows program, which waits for a key with the command interpreter's
 # pause, and what it carries besides its code: its resources (icon,
 # version, manifest). It ships side by side with documents a Windows player
-# can open, in a .zip and in an installer. Its toolchain file has found the
-# tools all this is made with.
+# can open, in a .zip and in an installer, both holding the program signed
+# where a key is given (cmake/Authenticode.cmake).
+guess_require_tools(missing GROUPS WINDOWS)
+if(missing)
+    message(FATAL_ERROR "The Windows program and its packages are made with tools that are ${missing}")
+endif()
+guess_require_tools(unsigned GROUPS AUTHENTICODE)
 include(Icons)
 include(Notices)
 
@@ -51,32 +56,28 @@ else()
     guess_third_party_notices(guess ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt CRLF)
 endif()
 
-# Side by side, as a Windows program is unpacked and run from anywhere; the
-# README and the license with Windows' line ends and a name that a
-# double-click opens.
-configure_file(README.md README.txt @ONLY NEWLINE_STYLE CRLF)
+# Side by side, as a Windows program is unpacked and run from anywhere: a
+# README for a Windows player, and the license, with Windows' line ends and
+# a name that a double-click opens.
+configure_file(packaging/windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
 configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
-set(docs ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
-    ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 install(TARGETS guess RUNTIME DESTINATION . COMPONENT program)
-install(FILES ${docs} DESTINATION . COMPONENT docs)
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64)
-guess_setting(GUESS_COMPONENTS_ZIP program docs)
+install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
+    ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt DESTINATION . COMPONENT docs)
+# What only the installer has: the icon of its Start menu entry and of
+# Installed apps.
+install(FILES ${GUESS_ICON} DESTINATION . COMPONENT installer EXCLUDE_FROM_ALL)
 
-# The installer (packaging/windows/guess.wxs), beside the .zip, made by
-# scripts/make-msi.cmake, which the tests also run to make the next
-# version's installer.
-set(msi ${CPACK_PACKAGE_FILE_NAME}.msi)
-list(APPEND GUESS_SHIPPED ${msi})
-guess_setting(GUESS_INSTALLER_FILES $<TARGET_FILE:guess> ${docs} ${GUESS_ICON})
-guess_setting(GUESS_VENDOR ${GUESS_VENDOR})
-# What a release signs: the program before it is packaged, then the installer.
-guess_setting(GUESS_AUTHENTICODE_SIGNED $<TARGET_FILE:guess> ${PROJECT_BINARY_DIR}/${msi})
-guess_script_command(make_msi make-msi.cmake DEFINE OUTPUT=${PROJECT_BINARY_DIR}/${msi})
-add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${msi}
-    COMMAND ${make_msi}
-    DEPENDS guess guess-notices ${GUESS_SETTINGS_FILE} ${docs} ${GUESS_ICON}
-        packaging/windows/guess.wxs scripts/make-msi.cmake
-    VERBATIM)
-add_custom_target(installer ALL DEPENDS ${PROJECT_BINARY_DIR}/${msi})
+# The .zip, and the installer (packaging/windows/guess.wxs), which
+# scripts/make-msi.cmake makes of the same staged files; the tests also make
+# the next version's with it. Both hold the program signed by
+# cmake/CPackSign.cmake, and the installer is signed as it is made.
+set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-${CMAKE_SYSTEM_PROCESSOR})
+set(CPACK_GENERATOR ZIP External)
+guess_setting(GUESS_COMPONENTS_ZIP program docs)
+guess_setting(GUESS_COMPONENTS_External program docs installer)
+set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/make-msi.cmake)
+list(APPEND CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/CPackSign.cmake)
+guess_setting(GUESS_AUTHENTICODE_SIGNED $<TARGET_FILE_NAME:guess>)
+guess_setting(GUESS_OSSLSIGNCODE ${GUESS_OSSLSIGNCODE})

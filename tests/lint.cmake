@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# Static checks of the sources, the manual page and the licenses, as tests.
-guess_find_tools(missing ${GUESS_TEST_TOOLS_LINT})
+# Static checks of the sources, the manual page, the changelog and the
+# licenses, as tests.
+guess_require_tools(missing GROUPS TEST_LINT)
 if(missing)
     guess_skip(lint.skipped "the checks of the tools that are missing skipped: ${missing}")
 endif()
@@ -23,7 +24,6 @@ if(GUESS_CLANG_TIDY)
         COMMAND ${GUESS_CLANG_TIDY} --quiet ${PROJECT_SOURCE_DIR}/src/wait_for_key_windows.cpp
             -- -std=c++17 -I${PROJECT_SOURCE_DIR}/src)
     # The web one as Emscripten compiles it, where it is installed.
-    find_program(GUESS_EMXX em++)
     if(GUESS_EMXX)
         execute_process(COMMAND ${GUESS_EMXX} --cflags OUTPUT_VARIABLE web_flags OUTPUT_STRIP_TRAILING_WHITESPACE)
         separate_arguments(web_flags UNIX_COMMAND "${web_flags}")
@@ -40,6 +40,11 @@ if(GUESS_GROFF)
     add_test(NAME lint.manual-page
         COMMAND sh -c "! ${GUESS_GROFF} -man -Tutf8 -ww -z \"$1\" 2>&1 | grep ." - ${PROJECT_BINARY_DIR}/guess.6)
 endif()
+
+# The version the changelog says is the newest is the one being built.
+add_test(NAME lint.changelog
+    COMMAND sh -c [[test "$(sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p' "$1")" = "$2"]]
+        - ${PROJECT_SOURCE_DIR}/packaging/debian/changelog ${PROJECT_VERSION})
 
 # Every file says whose it is and under which license (REUSE): in its own
 # words where it takes a comment, in .reuse/dep5 where it does not. reuse

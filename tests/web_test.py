@@ -9,8 +9,8 @@ app that installs, plays offline and takes the next version, given as built
 from the same sources, and whose first visit stays within its budget. The
 game's script stays within its own.
 
-    web_test.py PAGE_DIR file
-    web_test.py PAGE_DIR served NEXT_PAGE_DIR NEXT_VERSION
+    web_test.py CHROMIUM CHROMEDRIVER PAGE_DIR file
+    web_test.py CHROMIUM CHROMEDRIVER PAGE_DIR served NEXT_PAGE_DIR NEXT_VERSION
 """
 
 import collections
@@ -102,6 +102,7 @@ class Script(unittest.TestCase):
 # its own where the page is served; what the browser logged is read after
 # each.
 class Page(unittest.TestCase):
+    chromium = chromedriver = None
     page_dir = None
     next_dir = None
     next_version = None
@@ -132,14 +133,14 @@ class Page(unittest.TestCase):
         for variable in ("XDG_CONFIG_HOME", "XDG_CACHE_HOME"):
             os.environ[variable] = profile.name
         options = Options()
-        options.binary_location = "/usr/bin/chromium"
+        options.binary_location = self.chromium
         for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
                          "--no-first-run", "--disable-background-networking",
                          "--disable-component-update", "--disable-sync",
                          f"--user-data-dir={profile.name}"):
             options.add_argument(argument)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.browser = webdriver.Chrome(service=Service(self.chromedriver), options=options)
         self.addCleanup(self.browser.quit)
         self.addCleanup(self.stop_serving)
         self.browser.get(url)
@@ -287,7 +288,8 @@ class Page(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    Page.page_dir, Page.served = sys.argv[1], sys.argv[2] == "served"
+    Page.chromium, Page.chromedriver, Page.page_dir = sys.argv[1:4]
+    Page.served = sys.argv[4] == "served"
     if Page.served:
-        Page.next_dir, Page.next_version = sys.argv[3:5]
+        Page.next_dir, Page.next_version = sys.argv[5:7]
     unittest.main(argv=sys.argv[:1])

@@ -2,29 +2,39 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# What a Windows player downloads. The .zip: the program and documents a
-# double-click opens (CR LF), and nothing of the builder's. The installer,
+# What a Windows player downloads, as the build shipped them. The .zip: the
+# program and documents a double-click opens (CR LF), with a README written
+# for a Windows player, and nothing of the builder's. The installer,
 # under Wine in a fresh prefix: installs for the player without a prompt,
 # puts the game in the Start menu and on the PATH, shows in Installed apps,
 # gives way to a later version and refuses an older one, and uninstalling
 # takes away everything it added and nothing else.
-#   windows_packages.sh BUILD_DIR CPACK WINE_SH PREFIX NEWER_MSI
-build=$1 cpack=$2 wine_sh=$3 prefix=$4 newer=$5
+#   windows_packages.sh EXE PACKAGES NEWER_PACKAGES WINE_SH PREFIX
+# PACKAGES lists what the build shipped, NEWER_PACKAGES the next version's
+# installer, made of the same files (tests/CMakeLists.txt).
+exe=$1 packages=$2 newer_packages=$3 wine_sh=$4 prefix=$5
 work=$(mktemp -d) || exit 1
 wine() { "$wine_sh" "$prefix" "$@"; }
 trap 'wine stop; rm -rf "$work"' EXIT
 . "$(dirname "$0")/check.sh"
 cr=$(printf '\r')
 crlf() { [ -s "$1" ] && ! grep -qv "$cr\$" "$1"; }
+# Nothing a Windows player cannot see or use: no pictures, no other system.
+for_players() { ! grep -q -i -E '!\[|linux|debian|\bapt\b|cmake' "$1"; }
+shipped() { grep "$2\$" "$1"; }
+check test "$(shipped "$packages" '\.zip' | wc -l)" = 1
+check test "$(shipped "$packages" '\.msi' | wc -l)" = 1
+check test "$(shipped "$newer_packages" '\.msi' | wc -l)" = 1
+zip=$(shipped "$packages" '\.zip') msi=$(shipped "$packages" '\.msi') newer=$(shipped "$newer_packages" '\.msi')
 
 # The .zip.
-(cd "$work" && "$cpack" --config "$build/CPackConfig.cmake" -G ZIP -B "$work/zip" >/dev/null) || exit 1
-zip=$(ls "$work"/zip/*.zip) || exit 1
 check test "$(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | LC_ALL=C sort | paste -sd ' ' -)" = \
     "LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt guess.exe"
 check sh -c '! zipinfo -v "$1" | grep -q "Unix UID"' - "$zip"
 unzip -q -d "$work/unzipped" "$zip" || exit 1
 for doc in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do check crlf "$work"/unzipped/*/$doc; done
+check for_players "$work"/unzipped/*/README.txt
+check cmp "$work"/unzipped/*/guess.exe "$exe"
 
 # The installer, in a fresh prefix.
 rm -rf "$prefix" && wine start || exit 1
@@ -49,12 +59,11 @@ snapshot() { (cd "$profile" && find . ! -path './AppData/Roaming/Microsoft/Insta
 
 w reg add 'HKCU\Environment' /v PATH /d 'C:\tools' /f >/dev/null  # the player's own
 snapshot >"$work/before"
-msi=$(ls "$build"/*.msi) || exit 1
-version() { basename "$1" .msi | sed 's/^guess-//; s/-windows.*//'; }
+version() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductVersion\t//p'; }
 check install /i "$msi"
 for file in guess.exe README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do check test -f "$folder/$file"; done
 for doc in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do check crlf "$folder/$doc"; done
-check cmp "$build/guess.exe" "$folder/guess.exe"
+check cmp "$exe" "$folder/guess.exe"
 installed=$(w winepath -w "$folder")
 check sh -c 'strings -a "$1" | grep -qxF "$2"' - "$shortcut" "${installed}\\guess.exe"
 check sh -c 'strings -a -el "$1" | grep -qF "$2"' - "$shortcut" "${installed}\\"  # working folder

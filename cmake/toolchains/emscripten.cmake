@@ -2,15 +2,14 @@
 # SPDX-License-Identifier: MIT
 
 # Compiles for the web with Emscripten: its own toolchain file, found where
-# em-config says Emscripten lives. It first finds every tool the page is
-# made with (cmake/Tools.cmake), so that a build without them stops at once
-# and says what to install.
-include(${CMAKE_CURRENT_LIST_DIR}/../Tools.cmake)
-guess_find_tools(missing ${GUESS_TOOLS_WEB})
-if(missing)
-    message(FATAL_ERROR "The web page and its .zip are made with tools that are ${missing}")
+# em-config says Emscripten lives.
+find_program(GUESS_EM_CONFIG em-config)
+if(NOT GUESS_EM_CONFIG)
+    include(${CMAKE_CURRENT_LIST_DIR}/../Tools.cmake)
+    guess_product_tools(web "" OFF compiler)
+    guess_require_tools(missing OTHER ${compiler})
+    message(FATAL_ERROR "The compiler for the web page is ${missing}")
 endif()
-find_program(GUESS_EM_CONFIG em-config REQUIRED)
 execute_process(COMMAND ${GUESS_EM_CONFIG} EMSCRIPTEN_ROOT
     OUTPUT_VARIABLE GUESS_EMSCRIPTEN_ROOT OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 include(${GUESS_EMSCRIPTEN_ROOT}/cmake/Modules/Platform/Emscripten.cmake)

@@ -1,0 +1,27 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
+# Writes DIR/SHA256SUMS, the checksums of every file in DIR and below it,
+# as sha256sum writes them and `sha256sum -c` reads them; and, with
+# GUESS_GPG_KEY from the environment, its signature, SHA256SUMS.asc.
+#   cmake -D DIR=DIR -P make-checksums.cmake
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tools.cmake)
+set(gpg_key "$ENV{GUESS_GPG_KEY}")
+file(REMOVE ${DIR}/SHA256SUMS ${DIR}/SHA256SUMS.asc)
+file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${DIR} ${DIR}/*)
+list(SORT files)
+set(sums "")
+foreach(file IN LISTS files)
+    file(SHA256 ${DIR}/${file} sum)
+    string(APPEND sums "${sum}  ${file}\n")
+endforeach()
+file(WRITE ${DIR}/SHA256SUMS "${sums}")
+if(gpg_key)
+    guess_require_tools(missing GROUPS GPG)
+    if(missing)
+        message(FATAL_ERROR "The checksums are signed with tools that are ${missing}")
+    endif()
+    execute_process(COMMAND ${GUESS_GPG} --batch --yes --local-user ${gpg_key}
+        --armor --detach-sign --output ${DIR}/SHA256SUMS.asc ${DIR}/SHA256SUMS COMMAND_ERROR_IS_FATAL ANY)
+endif()

@@ -1,0 +1,94 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
+# The Debian repository of a release (scripts/make-apt-repository.cmake),
+# made of the Debian packages the products shipped, signed with a
+# throwaway key, and served as a static web server serves it: apt, as a
+# player's machine runs it but with a state and settings of its own that
+# trust the repository's key alone, offers the version for this machine and
+# fetches the very package built. An index changed after signing, or a
+# repository signed by another key, is refused. It is dated with the
+# commit's time.
+#   apt_repository.sh CMAKE MAKE_APT_REPOSITORY SETTINGS PACKAGES COMMIT_TIME
+cmake=$1 script=$2 settings=$3 packages=$4 time=$5
+work=$(mktemp -d) || exit 1
+servers=''
+trap 'kill $servers 2>/dev/null; drop_keys; rm -rf "$work"' EXIT
+. "$(dirname "$0")/check.sh"
+. "$(dirname "$0")/keys.sh"
+quiet() { "$@" >"$work/log" 2>&1 || { cat "$work/log"; return 1; }; }
+make_keys "$work/keys" && use_keys "$work/keys" || exit 1
+
+repository=$work/apt keyring=$work/keyring.gpg
+"$cmake" -D GUESS_SETTINGS="$settings" -D PACKAGES="$packages" -D OUTPUT="$repository" -D KEYRING="$keyring" \
+    -P "$script" || exit 1
+release=$repository/dists/stable/Release
+check grep -qx "Date: $(LC_ALL=C date -u -d "@$time" '+%a, %d %b %Y %H:%M:%S UTC')" "$release"
+check test "$(ls "$repository/pool")" = "$(grep '\.deb$' "$packages" | sed 's|.*/||' | LC_ALL=C sort)"
+for deb in $(grep '\.deb$' "$packages"); do
+    architecture=$(dpkg-deb -f "$deb" Architecture)
+    check grep -q "^Architectures: .*\\b$architecture\\b" "$release"
+    check test -s "$repository/dists/stable/main/binary-$architecture/Packages.gz"
+done
+
+serve() {  # serve DIR: on 127.0.0.1 until the script ends; sets `address`
+    rm -f "$work/port"
+    python3 -c 'import functools, http.server, os, sys
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=sys.argv[1]))
+with open(sys.argv[2] + ".part", "w") as port:
+    port.write(str(server.server_port))
+os.replace(sys.argv[2] + ".part", sys.argv[2])
+server.serve_forever()' "$1" "$work/port" &
+    servers="$servers $!"
+    tries=100
+    until [ -s "$work/port" ]; do
+        tries=$((tries - 1))
+        [ $tries -gt 0 ] || { echo "FAILED: no server for $1"; exit 1; }
+        sleep 0.1
+    done
+    address=http://127.0.0.1:$(cat "$work/port")/
+}
+apt_for() {  # apt_for NAME: a state and settings of NAME's own, for the repository at $address
+    dir=$work/apt-$1
+    rm -rf "$dir" && mkdir -p "$dir/etc/apt.conf.d" "$dir/etc/preferences.d" "$dir/etc/sources.list.d" \
+        "$dir/etc/trusted.gpg.d" "$dir/state/lists/partial" "$dir/cache/archives/partial" || exit 1
+    : >"$dir/status"
+    for setting in "Dir::Etc $dir/etc" "Dir::State $dir/state" "Dir::State::status $dir/status" \
+        "Dir::Cache $dir/cache" "APT::Sandbox::User root"; do
+        echo "${setting% *} \"${setting#* }\";"
+    done >"$dir/apt.conf"
+    echo "deb [signed-by=$keyring] $address stable main" >"$dir/etc/sources.list"
+}
+apt_in() {  # apt_in NAME COMMAND...
+    name=$1
+    shift
+    env APT_CONFIG="$work/apt-$name/apt.conf" "$@"
+}
+refused() { ! "$@" >"$work/log" 2>&1; }
+
+serve "$repository"
+apt_for built
+check quiet apt_in built apt-get update
+native=$(grep "_$(dpkg --print-architecture)\\.deb\$" "$packages")
+check test "$(apt_in built apt-cache policy guess | sed -n 's/^ *Candidate: //p')" = "$(dpkg-deb -f "$native" Version)"
+mkdir "$work/downloaded" && (cd "$work/downloaded" && quiet apt_in built apt-get download guess)
+check cmp "$work/downloaded/$(basename "$native")" "$native"
+
+cp -R "$repository" "$work/changed" && index=$(find "$work/changed" -name Packages | head -n 1) &&
+    sed -i 's/^Description: .*/Description: something else/' "$index" && gzip -9n -c "$index" >"$index.gz" || exit 1
+serve "$work/changed"
+apt_for changed
+check refused apt_in changed apt-get update
+
+quiet gpg --batch --passphrase '' --quick-gen-key 'other <other@guess.invalid>' ed25519 sign never &&
+    cp -R "$repository" "$work/other" && rm "$work/other/dists/stable/Release.gpg" &&
+    quiet gpg --batch --yes --local-user other@guess.invalid --clearsign \
+        --output "$work/other/dists/stable/InRelease" "$work/other/dists/stable/Release" || exit 1
+serve "$work/other"
+apt_for other
+check refused apt_in other apt-get update
+exit $fail
