@@ -2,12 +2,19 @@
 # SPDX-License-Identifier: MIT
 
 # Read by CPack once per package it makes: into each package only the
-# components it holds, with the commit's time (cmake/Packaging.cmake).
+# components it holds, under the prefix it installs them to where the
+# build names one (GUESS_PACKAGING_PREFIX_<GENERATOR>), with the commit's
+# time (cmake/Packaging.cmake).
 include(${CPACK_GUESS_SETTINGS})
 set(CPACK_INSTALL_CMAKE_PROJECTS "")
 foreach(component IN LISTS GUESS_COMPONENTS_${CPACK_GENERATOR})
     list(APPEND CPACK_INSTALL_CMAKE_PROJECTS ${PROJECT_BINARY_DIR} ${PROJECT_NAME} ${component} /)
 endforeach()
+if(DEFINED GUESS_PACKAGING_PREFIX_${CPACK_GENERATOR})
+    # Installed there, into the staging folder, as the install would be.
+    set(CPACK_INSTALL_PREFIX ${GUESS_PACKAGING_PREFIX_${CPACK_GENERATOR}})
+    set(CPACK_SET_DESTDIR ON)
+endif()
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     set(ENV{SOURCE_DATE_EPOCH} ${GUESS_SOURCE_DATE_EPOCH})
 endif()

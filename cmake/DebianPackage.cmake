@@ -21,11 +21,6 @@ set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${GUESS_DEB_ARCH})
 set(CPACK_DEBIAN_FILE_NAME ${PROJECT_NAME}_${PROJECT_VERSION}_${GUESS_DEB_ARCH}.deb)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "The player is asked for a number from 0 to 9, types one, and is told in\n"
-    "one line whether it was the winning number. The game then waits for a\n"
-    "key and ends. It keeps no state and reads no files or options.")
-string(JOIN "" CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_DEBIAN_PACKAGE_DESCRIPTION})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 install(FILES packaging/debian/lintian-overrides RENAME ${PROJECT_NAME}
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides COMPONENT debian EXCLUDE_FROM_ALL)

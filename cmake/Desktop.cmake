@@ -11,6 +11,7 @@
 include(Icons)
 
 guess_setting(GUESS_INSTALL_GAMESDIR ${GUESS_INSTALL_GAMESDIR})
+guess_setting(GUESS_INSTALL_BINDIR ${CMAKE_INSTALL_BINDIR})
 guess_script_command(write_entry write-desktop-entry.cmake DEFINE "PREFIX=\${CMAKE_INSTALL_PREFIX}")
 list(JOIN write_entry "\" \"" write_entry)
 install(CODE "execute_process(COMMAND \"${write_entry}\" COMMAND_ERROR_IS_FATAL ANY)" COMPONENT desktop)

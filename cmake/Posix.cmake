@@ -30,16 +30,17 @@ if(GUESS_STATIC_PROGRAM)
 endif()
 
 # What is installed, in components the packages pick from:
-#   program  the program, linked as usual
-#   static   the static program and the notices of the libraries linked
-#            into it; only packages ask for it, as it has the same name as
-#            the other
+#   program  the program, linked as usual, in the games folder, where
+#            Debian has games
+#   static   the static program, in bin/ as the other systems have programs
+#            (on their PATH), with the notices of the libraries linked into
+#            it; only packages ask for it
 #   docs     the manual page, the players' README and the terms of use
 #   desktop  the desktop's menu entry and the icon it shows
 #   debian   what only the Debian package has
 install(TARGETS guess RUNTIME DESTINATION ${GUESS_INSTALL_GAMESDIR} COMPONENT program)
 if(GUESS_STATIC_PROGRAM)
-    install(TARGETS guess-static RUNTIME DESTINATION ${GUESS_INSTALL_GAMESDIR}
+    install(TARGETS guess-static RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
         COMPONENT static EXCLUDE_FROM_ALL)
     # The libraries linked into it do not come with it, as Debian's
     # packages of them do: their notices do.
@@ -71,13 +72,23 @@ if(NOT APPLE)
     include(Desktop)
 endif()
 
-# The packages: the Debian package, for a target that Debian releases; the
-# .tar.gz of the static program, which runs on any Linux of its
-# architecture (elsewhere, of the program).
+# The packages: the Debian package, for a target that Debian releases,
+# holds the program linked against the system's libraries. The static
+# program, which runs on any Linux of its architecture, is in a .tar.gz,
+# and in the packages of the other families: an RPM package and an Arch
+# package, where its preset names their architecture. (Elsewhere than
+# Linux, the .tar.gz holds the program.)
 set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR})
 string(TOLOWER ${CPACK_PACKAGE_FILE_NAME} CPACK_PACKAGE_FILE_NAME)
+# The RPM and Arch packages' summaries start with a capital: "One-shot ...".
+string(SUBSTRING "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}" 0 1 first)
+string(SUBSTRING "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}" 1 -1 rest)
+string(TOUPPER ${first} first)
+set(GUESS_SUMMARY "${first}${rest}")
 set(CPACK_GENERATOR "")
 option(GUESS_DEBIAN_PACKAGE "Make a Debian package, for a target that Debian releases" OFF)
+set(GUESS_RPM_ARCHITECTURE "" CACHE STRING "Make an RPM package of the static program, for this architecture of rpm's")
+set(GUESS_PACMAN_ARCHITECTURE "" CACHE STRING "Make an Arch package of the static program, for this architecture of pacman's")
 if(GUESS_DEBIAN_PACKAGE)
     include(DebianPackage)
 endif()
@@ -87,4 +98,13 @@ if(GUESS_STATIC_PROGRAM)
 elseif(NOT CPACK_GENERATOR)
     list(APPEND CPACK_GENERATOR TGZ)
     guess_setting(GUESS_COMPONENTS_TGZ program docs)
+endif()
+if((GUESS_RPM_ARCHITECTURE OR GUESS_PACMAN_ARCHITECTURE) AND NOT GUESS_STATIC_PROGRAM)
+    message(FATAL_ERROR "The RPM and Arch packages hold the static program: GUESS_STATIC_PROGRAM is OFF")
+endif()
+if(GUESS_RPM_ARCHITECTURE)
+    include(RpmPackage)
+endif()
+if(GUESS_PACMAN_ARCHITECTURE)
+    include(PacmanPackage)
 endif()

@@ -9,6 +9,9 @@
 #   cacheVariables GUESS_CROSS_TRIPLET    its target's GNU triplet (Linux, Windows)
 #                  GUESS_DEBIAN_PACKAGE   ON where it makes a .deb (Linux)
 #                  GUESS_STATIC_PROGRAM   ON where it has a static program (Linux)
+#                  GUESS_RPM_ARCHITECTURE, GUESS_PACMAN_ARCHITECTURE
+#                                         the architecture of the static program's
+#                                         RPM and Arch packages, "" for none (Linux)
 #   vendor guess   platform               linux, windows or web: what it is built
 #                                         with (cmake/Tools.cmake) and tested by
 #                                         (tests/PLATFORM.cmake)
@@ -57,6 +60,7 @@ function(guess_json_member var json)
 endfunction()
 
 # Sets <prefix>_DISPLAY, _PLATFORM, _TRIPLET, _DEB and _STATIC (ON or OFF),
+# _RPM and _PACMAN (an architecture, or ""),
 # _EMULATOR (a command, as a list), _STATIC_KIND and _ALSO_ON (a list) from
 # a product's preset, and _TOOLS and _TEST_TOOLS, what it is compiled and
 # run with (PROGRAM:PACKAGE) besides the tools of its platform's groups.
@@ -82,9 +86,13 @@ function(guess_product preset prefix)
     guess_json_member(also_on "${entry}" vendor guess alsoOn)
     set(deb OFF)
     set(static OFF)
+    set(rpm "")
+    set(pacman "")
     if(platform STREQUAL "linux")
         string(JSON deb GET "${entry}" cacheVariables GUESS_DEBIAN_PACKAGE)
         string(JSON static GET "${entry}" cacheVariables GUESS_STATIC_PROGRAM)
+        string(JSON rpm GET "${entry}" cacheVariables GUESS_RPM_ARCHITECTURE)
+        string(JSON pacman GET "${entry}" cacheVariables GUESS_PACMAN_ARCHITECTURE)
     endif()
     guess_product_tools("${platform}" "${triplet}" ${deb} tools)
     separate_arguments(emulator UNIX_COMMAND "${emulator}")
@@ -94,7 +102,7 @@ function(guess_product preset prefix)
         list(GET emulator 0 qemu)
         set(test_tools ${qemu}:${GUESS_EMULATOR_PACKAGE})
     endif()
-    foreach(var display platform triplet deb static emulator static_kind also_on tools test_tools)
+    foreach(var display platform triplet deb static rpm pacman emulator static_kind also_on tools test_tools)
         string(TOUPPER ${var} name)
         set(${prefix}_${name} "${${var}}" PARENT_SCOPE)
     endforeach()

@@ -33,10 +33,16 @@ endfunction()
 # The sources' own: the commit's time, in a checkout.
 guess_tool(GUESS_GIT git git SOURCES RELEASE TEST_RELEASE)
 # What each product is built with, by its platform (its preset says which),
-# and a Linux product's Debian package.
+# and a Linux product's packages: Debian's, RPM's and Arch's.
 guess_tool(GUESS_GZIP gzip gzip LINUX RELEASE APT)
 guess_tool(GUESS_DPKG_ARCHITECTURE dpkg-architecture dpkg-dev DEBIAN)
 guess_tool(GUESS_DPKG_SHLIBDEPS dpkg-shlibdeps dpkg-dev DEBIAN)
+guess_tool(GUESS_RPMBUILD rpmbuild rpm RPM)
+guess_tool(GUESS_MAKEPKG makepkg makepkg PACMAN)
+guess_tool(GUESS_FAKEROOT fakeroot fakeroot PACMAN)
+guess_tool(GUESS_BSDTAR bsdtar libarchive-tools PACMAN)
+guess_tool(GUESS_ZSTD zstd zstd PACMAN)
+guess_tool(GUESS_SETPRIV setpriv util-linux PACMAN)
 guess_tool(GUESS_DPKG_QUERY dpkg-query dpkg LINUX WINDOWS WEB)
 guess_tool(GUESS_RSVG_CONVERT rsvg-convert librsvg2-bin LINUX WINDOWS WEB)
 guess_tool(GUESS_ICOTOOL icotool icoutils WINDOWS)
@@ -46,9 +52,12 @@ guess_tool(GUESS_FAKETIME faketime faketime WINDOWS)
 guess_tool(GUESS_ZIP zip zip WINDOWS WEB)
 guess_package(emscripten WEB)
 # A release, besides what its products are built with: its source tarball,
-# its SBOM and its Debian repository; and to sign it, where keys are given.
+# its SBOM and its repositories; and to sign it, where keys are given.
 guess_tool(GUESS_REUSE reuse reuse SBOM TEST_LINT)
 guess_tool(GUESS_APT_FTPARCHIVE apt-ftparchive apt-utils APT)
+guess_tool(GUESS_RPMSIGN rpmsign rpm RPM_REPOSITORY)
+guess_tool(GUESS_CREATEREPO createrepo_c createrepo-c RPM_REPOSITORY)
+guess_tool(GUESS_REPO_ADD repo-add pacman-package-manager PACMAN_REPOSITORY)
 guess_tool(GUESS_OSSLSIGNCODE osslsigncode osslsigncode AUTHENTICODE TEST_RELEASE)
 guess_tool(GUESS_GPG gpg gnupg GPG TEST_RELEASE)
 
@@ -69,6 +78,10 @@ guess_tool(GUESS_DESKTOP_FILE_VALIDATE desktop-file-validate desktop-file-utils 
 guess_tool(GUESS_PS ps procps TEST_DESKTOP)
 guess_tool(GUESS_VALGRIND valgrind valgrind TEST_LINUX)
 guess_tool(GUESS_LINTIAN lintian lintian TEST_LINUX)
+guess_tool(GUESS_RPMLINT rpmlint rpmlint TEST_LINUX)
+guess_tool(GUESS_DNF dnf dnf TEST_RELEASE)
+guess_tool(GUESS_ZYPPER zypper zypper TEST_RELEASE)
+guess_tool(GUESS_PACMAN pacman pacman-package-manager TEST_RELEASE)
 guess_tool(GUESS_OBJDUMP objdump binutils TEST_WINDOWS)
 guess_tool(GUESS_LLVM_READOBJ llvm-readobj llvm TEST_WINDOWS)
 guess_tool(GUESS_WINE64 wine64 wine64 TEST_WINDOWS)

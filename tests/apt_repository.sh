@@ -13,10 +13,10 @@
 #   apt_repository.sh CMAKE MAKE_APT_REPOSITORY SETTINGS PACKAGES COMMIT_TIME
 cmake=$1 script=$2 settings=$3 packages=$4 time=$5
 work=$(mktemp -d) || exit 1
-servers=''
-trap 'kill $servers 2>/dev/null; drop_keys; rm -rf "$work"' EXIT
+trap 'stop_serving; drop_keys; rm -rf "$work"' EXIT
 . "$(dirname "$0")/check.sh"
 . "$(dirname "$0")/keys.sh"
+. "$(dirname "$0")/serve.sh"
 quiet() { "$@" >"$work/log" 2>&1 || { cat "$work/log"; return 1; }; }
 make_keys "$work/keys" && use_keys "$work/keys" || exit 1
 
@@ -32,26 +32,6 @@ for deb in $(grep '\.deb$' "$packages"); do
     check test -s "$repository/dists/stable/main/binary-$architecture/Packages.gz"
 done
 
-serve() {  # serve DIR: on 127.0.0.1 until the script ends; sets `address`
-    rm -f "$work/port"
-    python3 -c 'import functools, http.server, os, sys
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=sys.argv[1]))
-with open(sys.argv[2] + ".part", "w") as port:
-    port.write(str(server.server_port))
-os.replace(sys.argv[2] + ".part", sys.argv[2])
-server.serve_forever()' "$1" "$work/port" &
-    servers="$servers $!"
-    tries=100
-    until [ -s "$work/port" ]; do
-        tries=$((tries - 1))
-        [ $tries -gt 0 ] || { echo "FAILED: no server for $1"; exit 1; }
-        sleep 0.1
-    done
-    address=http://127.0.0.1:$(cat "$work/port")/
-}
 apt_for() {  # apt_for NAME: a state and settings of NAME's own, for the repository at $address
     dir=$work/apt-$1
     rm -rf "$dir" && mkdir -p "$dir/etc/apt.conf.d" "$dir/etc/preferences.d" "$dir/etc/sources.list.d" \

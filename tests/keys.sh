@@ -9,6 +9,11 @@
 #                  gpg's agent listens on a socket in it, whose path must be
 #                  short), GUESS_GPG_KEY, GUESS_AUTHENTICODE_PFX and
 #                  GUESS_AUTHENTICODE_PASSWORD; drop_keys stops the agent
+#   rpm_body RPM   what follows an RPM package's signature header: its
+#                  header and payload, which signing leaves as they were
+#                  (rpm's --delsign leaves the space the signature took
+#                  smaller, so the package less its signature is not the
+#                  bytes built)
 # OpenPGP signatures carry the time they are made; these carry a fixed one,
 # as everything else in a release carries the commit's, so that the same
 # files signed twice are the same bytes.
@@ -31,3 +36,7 @@ use_keys() {
     export GUESS_AUTHENTICODE_PFX="$1/sign.pfx" GUESS_AUTHENTICODE_PASSWORD=throwaway
 }
 drop_keys() { [ -z "${GNUPGHOME:-}" ] || { gpgconf --kill all; rm -rf "$GNUPGHOME"; }; }
+rpm_body() {
+    count=$(od -An -tu4 --endian=big -j 104 -N 4 "$1") size=$(od -An -tu4 --endian=big -j 108 -N 4 "$1")
+    tail -c +$(((96 + 16 + 16 * count + size + 7) / 8 * 8 + 1)) "$1"
+}

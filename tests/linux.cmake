@@ -66,10 +66,17 @@ if(product_STATIC)
 endif()
 add_test(NAME ${preset}.packages
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/linux_packages.sh ${dir} ${CMAKE_COMMAND} ${packages}
-        "${deb_architecture}" "${static_program}")
+        "${deb_architecture}" "${static_program}" "${product_RPM}" "${product_PACMAN}")
 set_tests_properties(${preset}.packages PROPERTIES FIXTURES_REQUIRED ${preset}-packages)
 if(product_DEB)
     add_test(NAME ${preset}.lintian
         COMMAND sh -c [[! grep '\.deb$' "$2" | xargs "$1" --pedantic -I | grep '^[EW]:']] - ${GUESS_LINTIAN} ${packages})
     set_tests_properties(${preset}.lintian PROPERTIES FIXTURES_REQUIRED ${preset}-packages)
+endif()
+if(product_RPM)
+    # What rpmlint would say and is meant is said, with why, in the filters.
+    add_test(NAME ${preset}.rpmlint
+        COMMAND sh -c [[! grep '\.rpm$' "$2" | xargs "$1" --config "$3" | grep -E '^[^ ]+: [EW]:']]
+            - ${GUESS_RPMLINT} ${packages} ${PROJECT_SOURCE_DIR}/packaging/rpm/rpmlint.toml)
+    set_tests_properties(${preset}.rpmlint PROPERTIES FIXTURES_REQUIRED ${preset}-packages)
 endif()

@@ -6,7 +6,7 @@
 # (tests/keys.sh); and a whole release (scripts/release.cmake), which builds
 # every product again from the source tarball, labelled `release`: the
 # release workflow runs it, and .ci/reproducible makes it again to compare.
-guess_require_tools(missing GROUPS RELEASE SBOM APT AUTHENTICODE GPG TEST_RELEASE)
+guess_require_tools(missing GROUPS RELEASE SBOM APT RPM_REPOSITORY PACMAN_REPOSITORY AUTHENTICODE GPG TEST_RELEASE)
 if(missing)
     guess_skip(release.skipped "release tests skipped: ${missing}")
     return()
@@ -25,6 +25,18 @@ add_test(NAME dist.checksums COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/checksums.sh ${
 add_test(NAME dist.apt-repository COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/apt_repository.sh ${CMAKE_COMMAND}
     ${PROJECT_SOURCE_DIR}/scripts/make-apt-repository.cmake ${GUESS_SETTINGS_FILE} ${shipped} ${GUESS_SOURCE_DATE_EPOCH})
 set_tests_properties(dist.checksums dist.apt-repository PROPERTIES FIXTURES_REQUIRED shipped)
+# Those a player installs from with dnf, zypper and pacman, for this
+# machine's product, with its next version made from the same build.
+if(GUESS_NATIVE_PRODUCT)
+    foreach(repository rpm pacman)
+        add_test(NAME dist.${repository}-repository COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/${repository}_repository.sh
+            ${CMAKE_COMMAND} ${PROJECT_SOURCE_DIR}/scripts/make-${repository}-repository.cmake ${GUESS_SETTINGS_FILE}
+            ${shipped} ${GUESS_SOURCE_DATE_EPOCH} ${CMAKE_CPACK_COMMAND} ${GUESS_NATIVE_PRODUCT} ${GUESS_NEXT_VERSION})
+        set_tests_properties(dist.${repository}-repository PROPERTIES FIXTURES_REQUIRED shipped)
+    endforeach()
+else()
+    guess_skip(dist.skipped "the repositories' installs skipped: no product is for this machine")
+endif()
 if(EXISTS ${PROJECT_SOURCE_DIR}/.git)
     add_test(NAME dist.sbom COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/sbom.sh ${CMAKE_COMMAND}
         ${PROJECT_SOURCE_DIR}/scripts/make-sbom.cmake ${PROJECT_SOURCE_DIR} ${GUESS_SOURCE_DATE_EPOCH})

@@ -8,9 +8,10 @@
 # changes not committed, of a commit of them as they are, at the same time.
 # It ships every package the products shipped here (PACKAGES), as the same
 # files build the same bytes: the same, or signed where they hold a Windows
-# program and the same once the signatures are off. Its checksums and
-# signatures verify, its source tarball holds the commit, and its Debian
-# repository is signed with the key it publishes.
+# program and the same once the signatures are off; an RPM package signed,
+# and the same less its signature. Its checksums and signatures verify, its
+# source tarball holds the commit, and its repositories are signed with the
+# key it publishes and hold the packages it ships.
 #   release.sh SOURCE_DIR CMAKE WORK_DIR PACKAGES
 source=$1 cmake=$2 work=$3 packages=$4
 rm -rf "$work" && mkdir -p "$work" || exit 1
@@ -39,13 +40,21 @@ cd "$dist" || exit 1
 shipped=$(sed 's|.*/||' "$packages" | LC_ALL=C sort)
 tarball=$(ls ./*.tar.gz | sed 's|^\./||' | grep -vxF "$shipped")
 name=${tarball%.tar.gz}
-check test "$(ls | LC_ALL=C sort)" = "$(printf '%s\n' "$shipped" "$tarball" "$name.spdx" apt \
+check test "$(ls | LC_ALL=C sort)" = "$(printf '%s\n' "$shipped" "$tarball" "$name.spdx" apt rpm guess.repo arch \
     guess-archive-keyring.gpg SHA256SUMS SHA256SUMS.asc | LC_ALL=C sort)"
 check test "$(cut -d ' ' -f 3 SHA256SUMS)" = "$(find . -type f ! -name 'SHA256SUMS*' | sed 's|^\./||' | LC_ALL=C sort)"
 check quiet sha256sum -c SHA256SUMS
 check quiet gpg --verify SHA256SUMS.asc SHA256SUMS
+# The repositories: signed with the key published beside them, and of
+# the very packages released.
 check quiet gpgv --keyring "$dist/guess-archive-keyring.gpg" apt/dists/stable/InRelease
-check test "$(ls apt/pool)" = "$(echo "$shipped" | grep '\.deb$')"
+check quiet gpgv --keyring "$dist/guess-archive-keyring.gpg" rpm/repodata/repomd.xml.asc rpm/repodata/repomd.xml
+for file in $(find arch -name '*.sig'); do
+    check quiet gpgv --keyring "$dist/guess-archive-keyring.gpg" "$file" "${file%.sig}"
+done
+for package in $(ls apt/pool/* rpm/*.rpm arch/*/*.pkg.tar.zst); do check cmp "$package" "$(basename "$package")"; done
+check test "$(ls apt/pool rpm arch/* | grep -e '\.deb$' -e '\.rpm$' -e '\.zst$' | LC_ALL=C sort)" = \
+    "$(echo "$shipped" | grep -e '\.deb$' -e '\.rpm$' -e '\.zst$')"
 
 # The sources: the commit's files, and its time where git put it.
 check test "$(tar -tzf "$tarball" | grep -v '/$' | sed "s|^$name/||" | LC_ALL=C sort)" = \
@@ -83,6 +92,10 @@ for built in $(cat "$packages"); do
         msiextract -C "$work/released" "$released" >/dev/null && msiextract -C "$work/built" "$built" >/dev/null ||
             exit 1
         same_files "$work/released" "$work/built"
+        ;;
+    *.rpm)
+        rpm_body "$released" >"$work/released.body" && rpm_body "$built" >"$work/built.body" || exit 1
+        check cmp "$work/released.body" "$work/built.body"
         ;;
     *) check cmp "$released" "$built" ;;
     esac

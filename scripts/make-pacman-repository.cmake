@@ -1,0 +1,61 @@
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
+# Makes the Arch repositories of a release, arch/ARCH/ in DIST, which
+# pacman takes each new version from once a player has added them (as
+# `Server = .../arch/$arch`): every Arch package that PACKAGES lists (a
+# path a line, as the builds record them), found in DIST by its name, in
+# the folder of its architecture, and the database of each (guess.db, with
+# the list of files, guess.files), its members dated with the commit's
+# time. With GUESS_GPG_KEY from the environment, each package and database
+# is signed (NAME.sig), as pacman asks of a repository it trusts.
+#   cmake -D GUESS_SETTINGS=FILE -D PACKAGES=FILE -D DIST=DIR -P make-pacman-repository.cmake
+cmake_minimum_required(VERSION 3.25)
+include(${GUESS_SETTINGS})
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/SourceDateEpoch.cmake)
+set(gpg_key "$ENV{GUESS_GPG_KEY}")
+set(groups PACMAN_REPOSITORY)
+if(gpg_key)
+    list(APPEND groups GPG)
+endif()
+guess_require_tools(missing GROUPS ${groups})
+if(missing)
+    message(FATAL_ERROR "The Arch repositories are made with tools that are ${missing}")
+endif()
+function(sign file)
+    if(gpg_key)
+        execute_process(COMMAND ${GUESS_GPG} --batch --yes --local-user ${gpg_key} --detach-sign
+            --output ${file}.sig ${file} COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+endfunction()
+
+file(REMOVE_RECURSE ${DIST}/arch)
+file(STRINGS ${PACKAGES} packages REGEX "\\.pkg\\.tar\\.[a-z]+$")
+foreach(package IN LISTS packages)
+    get_filename_component(package ${package} NAME)
+    string(REGEX REPLACE ".*-([^-]+)\\.pkg\\.tar\\.[a-z]+$" "\\1" architecture ${package})
+    set(repository ${DIST}/arch/${architecture})
+    file(COPY ${DIST}/${package} DESTINATION ${repository})
+    sign(${repository}/${package})  # repo-add puts the signature in the database
+    execute_process(COMMAND ${GUESS_REPO_ADD} --quiet ${PROJECT_NAME}.db.tar.gz ${package}
+        WORKING_DIRECTORY ${repository} OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+
+# repo-add dates the databases' members with the time it runs, and links
+# NAME.db to NAME.db.tar.gz: each is written again as the same bytes for
+# the same packages, as a file of its own, which any server serves.
+file(GLOB repositories LIST_DIRECTORIES true ${DIST}/arch/*)
+foreach(repository IN LISTS repositories)
+    foreach(database db files)
+        set(archive ${repository}/${PROJECT_NAME}.${database})
+        file(REMOVE_RECURSE ${archive}.d ${archive} ${archive}.tar.gz.old)
+        file(MAKE_DIRECTORY ${archive}.d)
+        file(ARCHIVE_EXTRACT INPUT ${archive}.tar.gz DESTINATION ${archive}.d)
+        execute_process(COMMAND sh -c [[find . -exec touch -h -d "@$1" {} + &&
+            find . -mindepth 1 | sed "s|^\./||" | LC_ALL=C sort | tar --no-recursion --owner=0 --group=0 --numeric-owner --mode=u+rw,go=rX -cf - -T - |
+            gzip -9n >"$2"]] - ${GUESS_SOURCE_DATE_EPOCH} ${archive}
+            WORKING_DIRECTORY ${archive}.d COMMAND_ERROR_IS_FATAL ANY)
+        file(REMOVE_RECURSE ${archive}.d ${archive}.tar.gz)
+        sign(${archive})
+    endforeach()
+endforeach()

@@ -1,0 +1,82 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
+# The Arch repositories of a release (scripts/make-pacman-repository.cmake),
+# made of the Arch packages the products shipped, with a throwaway key: one
+# for each architecture, each package with its signature, and a database
+# dated with the commit's time and signed. Served as a static web server
+# serves them, pacman, with a root and a keyring of its own that trust the
+# repository's key alone and require signed databases and packages, installs
+# the package for this machine, which plays; then takes the next version,
+# made from the same build, put at the same address. A database signed by
+# another key is refused.
+#   pacman_repository.sh CMAKE MAKE_PACMAN_REPOSITORY SETTINGS PACKAGES COMMIT_TIME CPACK NATIVE_BUILD NEXT_VERSION
+cmake=$1 script=$2 settings=$3 packages=$4 time=$5 cpack=$6 native=$7 next=$8
+work=$(mktemp -d) || exit 1
+trap 'stop_serving; drop_keys; rm -rf "$work"' EXIT
+. "$(dirname "$0")/check.sh"
+. "$(dirname "$0")/keys.sh"
+. "$(dirname "$0")/serve.sh"
+quiet() { "$@" >"$work/log" 2>&1 || { cat "$work/log"; return 1; }; }
+refused() { ! "$@" >"$work/log" 2>&1; }
+make_keys "$work/keys" && use_keys "$work/keys" || exit 1
+
+repository() {  # repository DIST PACKAGES: DIST/arch, of the packages copied into DIST
+    mkdir -p "$1" && xargs cp -t "$1" <"$2" &&
+        "$cmake" -D GUESS_SETTINGS="$settings" -D PACKAGES="$2" -D DIST="$1" -P "$script" >"$work/log" 2>&1 ||
+        { cat "$work/log"; exit 1; }
+}
+repository "$work/dist" "$packages"
+for built in $(grep '\.pkg\.tar\.zst$' "$packages"); do
+    name=$(basename "$built")
+    architecture=${name%.pkg.tar.zst}
+    architecture=${architecture##*-}
+    folder=$work/dist/arch/$architecture
+    check cmp "$folder/$name" "$built"
+    for file in "$folder/$name" "$folder/guess.db" "$folder/guess.files"; do
+        check quiet gpg --verify "$file.sig" "$file"
+    done
+    check test "$(TZ=UTC0 tar -tzvf "$folder/guess.db" | awk '{ print $4 }' | sort -u)" = \
+        "$(date -u -d "@$time" +%Y-%m-%d)"
+done
+
+# pacman in a root of its own, which trusts the repository's key alone.
+mkdir "$work/www" && cp -R "$work/dist/arch/." "$work/www" || exit 1
+serve "$work/www"
+gpg --batch --export test@guess.invalid >"$work/key.gpg" 2>/dev/null || exit 1
+mkdir -p "$work/root/var/lib/pacman" "$work/cache" "$work/hooks" &&
+    quiet pacman-key --gpgdir "$work/keyring" --init && quiet pacman-key --gpgdir "$work/keyring" --add "$work/key.gpg" &&
+    quiet pacman-key --gpgdir "$work/keyring" --lsign-key test@guess.invalid || exit 1
+cat >"$work/pacman.conf" <<EOF || exit 1
+[options]
+Architecture = $(uname -m)
+SigLevel = Required DatabaseRequired
+[guess]
+Server = $address\$arch
+EOF
+pacman_in() {
+    pacman --config "$work/pacman.conf" --root "$work/root" --dbpath "$work/root/var/lib/pacman" \
+        --gpgdir "$work/keyring" --cachedir "$work/cache" --logfile "$work/log.pacman" --hookdir "$work/hooks" \
+        --noconfirm "$@"
+}
+plays() { [ "$(printf '5\n' | "$1")" = "Enter number from 0 to 9 just here to zembrate : That's your victory!" ]; }
+check quiet pacman_in -Sy guess
+check plays "$work/root/usr/bin/guess"
+
+# The next version at the same address, newer than the last.
+(cd "$work" && GUESS_PACKAGES="$work/next-packages" "$cpack" --config "$native/CPackConfig.cmake" -G External \
+    -D CPACK_PACKAGE_VERSION="$next" -B "$work/next" >/dev/null) || exit 1
+repository "$work/next-dist" "$work/next-packages"
+rm -rf "$work/www"/* && cp -R "$work/next-dist/arch/." "$work/www" || exit 1
+check quiet pacman_in -Syu
+check test "$(pacman_in -Q guess)" = "guess $next-1"
+
+# A database signed by another key is refused.
+gpg --batch --passphrase '' --quick-gen-key 'other <other@guess.invalid>' ed25519 sign never 2>/dev/null &&
+    for file in "$work"/www/*/guess.db; do
+        gpg --batch --yes --local-user other@guess.invalid --detach-sign --output "$file.sig" "$file" 2>/dev/null
+    done || exit 1
+rm -rf "$work/root/var/lib/pacman/sync"
+check refused pacman_in -Sy
+exit $fail
