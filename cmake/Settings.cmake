@@ -28,7 +28,8 @@ function(guess_script_command var script)
 endfunction()
 
 # What every script may need.
-foreach(name PROJECT_NAME PROJECT_VERSION PROJECT_DESCRIPTION PROJECT_SOURCE_DIR PROJECT_BINARY_DIR)
+foreach(name PROJECT_NAME PROJECT_VERSION PROJECT_DESCRIPTION PROJECT_SOURCE_DIR PROJECT_BINARY_DIR
+        GUESS_VENDOR GUESS_DESCRIPTION)
     guess_setting(${name} ${${name}})
 endforeach()
 

@@ -52,7 +52,8 @@ guess_tool(GUESS_FAKETIME faketime faketime WINDOWS)
 guess_tool(GUESS_ZIP zip zip WINDOWS WEB)
 guess_package(emscripten WEB)
 # A release, besides what its products are built with: its source tarball,
-# its SBOM and its repositories; and to sign it, where keys are given.
+# its SBOM, its repositories and the package managers' manifests; and to
+# sign it, where keys are given.
 guess_tool(GUESS_REUSE reuse reuse SBOM TEST_LINT)
 guess_tool(GUESS_APT_FTPARCHIVE apt-ftparchive apt-utils APT)
 guess_tool(GUESS_RPMSIGN rpmsign rpm RPM_REPOSITORY)
@@ -86,11 +87,12 @@ guess_tool(GUESS_OBJDUMP objdump binutils TEST_WINDOWS)
 guess_tool(GUESS_LLVM_READOBJ llvm-readobj llvm TEST_WINDOWS)
 guess_tool(GUESS_WINE64 wine64 wine64 TEST_WINDOWS)
 guess_tool(GUESS_WRESTOOL wrestool icoutils TEST_WINDOWS)
-guess_tool(GUESS_MSIINFO msiinfo msitools TEST_WINDOWS)
+guess_tool(GUESS_MSIINFO msiinfo msitools MANIFESTS TEST_WINDOWS)
 guess_tool(GUESS_MSIEXTRACT msiextract msitools TEST_RELEASE)
 guess_tool(GUESS_UNZIP unzip unzip TEST_WINDOWS TEST_WEB TEST_RELEASE)
 # Debian's python3, which has Debian's selenium, wherever PATH finds another.
 guess_tool(GUESS_PYTHON3 /usr/bin/python3 python3 TEST_WEB TEST_RELEASE)
+guess_tool(GUESS_PYYAML /usr/lib/python3/dist-packages/yaml/__init__.py python3-yaml TEST_RELEASE)
 guess_tool(GUESS_SELENIUM /usr/lib/python3/dist-packages/selenium/__init__.py python3-selenium TEST_WEB)
 guess_tool(GUESS_CHROMIUM chromium chromium TEST_WEB)
 guess_tool(GUESS_CHROMEDRIVER chromedriver chromium-driver TEST_WEB)

@@ -4,8 +4,9 @@
 # Makes a release: the source tarball of the commit checked out and its
 # SBOM, every product built and packaged from that tarball alone (what ships
 # is what the tarball builds) by its workflow preset, the repositories of
-# its packages, and the checksums of it all; signed where keys are given. It
-# runs no test: CI tests the commit, this builds what ships.
+# its packages, the manifests of Windows' package managers, and the
+# checksums of it all; signed where keys are given. It runs no test: CI
+# tests the commit, this builds what ships.
 #   cmake [-D DIST=DIR] [-D FROM=guess-VERSION.tar.gz] -P scripts/release.cmake
 # DIST is dist/ at the top of the checkout unless given. FROM makes the
 # products again from a released source tarball instead, with no git, to
@@ -17,6 +18,9 @@
 #   GUESS_GPG_KEY                a key in the caller's keyring (GNUPGHOME is
 #                                respected): SHA256SUMS.asc and the signatures
 #                                of the repositories
+# The address where its files will be published, which the manifests of
+# Windows' package managers name, is GUESS_DOWNLOAD_URL, given with -D or in
+# the environment (https://example.org/guess/1.0.0/, say).
 # With -D CHECK_TOOLS=ON it only says whether every tool is installed.
 #
 # Each part is a script of its own, which this one runs in order; what each
@@ -32,9 +36,12 @@ include(${top}/cmake/ReleaseSteps.cmake)
 
 # Nothing is built unless everything can be: every tool is there, and
 # every product configures.
+if(NOT GUESS_DOWNLOAD_URL)
+    set(GUESS_DOWNLOAD_URL "$ENV{GUESS_DOWNLOAD_URL}")
+endif()
 set(pfx "$ENV{GUESS_AUTHENTICODE_PFX}")
 set(gpg_key "$ENV{GUESS_GPG_KEY}")
-set(groups SBOM APT RPM_REPOSITORY PACMAN_REPOSITORY)
+set(groups SBOM APT RPM_REPOSITORY PACMAN_REPOSITORY MANIFESTS)
 if(NOT FROM)
     list(APPEND groups RELEASE)
 endif()
@@ -141,6 +148,8 @@ part("the Debian repository" make-apt-repository.cmake
     -D PACKAGES=${shipped} -D OUTPUT=${out}/apt -D KEYRING=${out}/guess-archive-keyring.gpg)
 part("the RPM repository" make-rpm-repository.cmake -D PACKAGES=${shipped} -D DIST=${out})
 part("the Arch repositories" make-pacman-repository.cmake -D PACKAGES=${shipped} -D DIST=${out})
+part("the manifests of Windows' package managers" make-manifests.cmake -D PACKAGES=${shipped} -D DIST=${out}
+    -D GUESS_DOWNLOAD_URL=${GUESS_DOWNLOAD_URL})
 part("the checksums" make-checksums.cmake -D DIR=${out})
 
 # Into DIST, in place of what an earlier release put there (as its
@@ -166,6 +175,11 @@ if(gpg_key)
     set(signed "signed by ${gpg_key}, whose key is guess-archive-keyring.gpg")
 endif()
 message(STATUS "SHA256SUMS and the repositories (apt/, rpm/, arch/): ${signed} (GUESS_GPG_KEY)")
+if(GUESS_DOWNLOAD_URL)
+    message(STATUS "Its address, in the manifests of winget/ and scoop/: ${GUESS_DOWNLOAD_URL}")
+else()
+    message(STATUS "Its address, in the manifests of winget/ and scoop/: the README's placeholder (GUESS_DOWNLOAD_URL is not set)")
+endif()
 message(STATUS "The release, in ${DIST}:")
 foreach(file IN LISTS made)
     message(STATUS "  ${file}")

@@ -6,7 +6,8 @@
 # (tests/keys.sh); and a whole release (scripts/release.cmake), which builds
 # every product again from the source tarball, labelled `release`: the
 # release workflow runs it, and .ci/reproducible makes it again to compare.
-guess_require_tools(missing GROUPS RELEASE SBOM APT RPM_REPOSITORY PACMAN_REPOSITORY AUTHENTICODE GPG TEST_RELEASE)
+guess_require_tools(missing GROUPS RELEASE SBOM APT RPM_REPOSITORY PACMAN_REPOSITORY MANIFESTS AUTHENTICODE GPG
+    TEST_RELEASE)
 if(missing)
     guess_skip(release.skipped "release tests skipped: ${missing}")
     return()
@@ -36,6 +37,12 @@ if(GUESS_NATIVE_PRODUCT)
     endforeach()
 else()
     guess_skip(dist.skipped "the repositories' installs skipped: no product is for this machine")
+endif()
+if(TARGET guess_windows)
+    add_test(NAME dist.manifests COMMAND ${GUESS_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/manifests_test.py ${CMAKE_COMMAND}
+        ${PROJECT_SOURCE_DIR}/scripts/make-manifests.cmake ${GUESS_SETTINGS_FILE} ${shipped} ${GUESS_MSIINFO}
+        ${PROJECT_VERSION} ${GUESS_SOURCE_DATE_EPOCH} ${GUESS_VENDOR})
+    set_tests_properties(dist.manifests PROPERTIES FIXTURES_REQUIRED shipped)
 endif()
 if(EXISTS ${PROJECT_SOURCE_DIR}/.git)
     add_test(NAME dist.sbom COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/sbom.sh ${CMAKE_COMMAND}

@@ -41,7 +41,7 @@ shipped=$(sed 's|.*/||' "$packages" | LC_ALL=C sort)
 tarball=$(ls ./*.tar.gz | sed 's|^\./||' | grep -vxF "$shipped")
 name=${tarball%.tar.gz}
 check test "$(ls | LC_ALL=C sort)" = "$(printf '%s\n' "$shipped" "$tarball" "$name.spdx" apt rpm guess.repo arch \
-    guess-archive-keyring.gpg SHA256SUMS SHA256SUMS.asc | LC_ALL=C sort)"
+    winget scoop guess-archive-keyring.gpg SHA256SUMS SHA256SUMS.asc | LC_ALL=C sort)"
 check test "$(cut -d ' ' -f 3 SHA256SUMS)" = "$(find . -type f ! -name 'SHA256SUMS*' | sed 's|^\./||' | LC_ALL=C sort)"
 check quiet sha256sum -c SHA256SUMS
 check quiet gpg --verify SHA256SUMS.asc SHA256SUMS
@@ -55,6 +55,14 @@ done
 for package in $(ls apt/pool/* rpm/*.rpm arch/*/*.pkg.tar.zst); do check cmp "$package" "$(basename "$package")"; done
 check test "$(ls apt/pool rpm arch/* | grep -e '\.deb$' -e '\.rpm$' -e '\.zst$' | LC_ALL=C sort)" = \
     "$(echo "$shipped" | grep -e '\.deb$' -e '\.rpm$' -e '\.zst$')"
+
+# The manifests name the installer and its .zip as released, signed: their
+# checksums are in them (tests/manifests_test.py checks the rest).
+msi=$(ls ./*.msi)
+for file in "$msi" "${msi%.msi}.zip"; do
+    sum=$(sha256sum "$file" | cut -d ' ' -f 1)
+    check sh -c 'grep -rqi "$1" winget scoop' - "$sum"
+done
 
 # The sources: the commit's files, and its time where git put it.
 check test "$(tar -tzf "$tarball" | grep -v '/$' | sed "s|^$name/||" | LC_ALL=C sort)" = \
