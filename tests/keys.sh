@@ -8,7 +8,9 @@
 #   use_keys DIR   signs with them from now on: sets GNUPGHOME (a copy, as
 #                  gpg's agent listens on a socket in it, whose path must be
 #                  short), GUESS_GPG_KEY, GUESS_AUTHENTICODE_PFX and
-#                  GUESS_AUTHENTICODE_PASSWORD; drop_keys stops the agent
+#                  GUESS_AUTHENTICODE_PASSWORD, and a throwaway address for
+#                  the release's files, GUESS_DOWNLOAD_URL; drop_keys stops
+#                  the agent
 #   rpm_body RPM   what follows an RPM package's signature header: its
 #                  header and payload, which signing leaves as they were
 #                  (rpm's --delsign leaves the space the signature took
@@ -34,6 +36,7 @@ use_keys() {
     GNUPGHOME=$(mktemp -d) && cp -R "$1/gnupg/." "$GNUPGHOME" || return 1
     export GNUPGHOME GUESS_GPG_KEY=test@guess.invalid
     export GUESS_AUTHENTICODE_PFX="$1/sign.pfx" GUESS_AUTHENTICODE_PASSWORD=throwaway
+    export GUESS_DOWNLOAD_URL=https://downloads.invalid/guess/
 }
 drop_keys() { [ -z "${GNUPGHOME:-}" ] || { gpgconf --kill all; rm -rf "$GNUPGHOME"; }; }
 rpm_body() {

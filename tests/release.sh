@@ -62,6 +62,7 @@ msi=$(ls ./*.msi)
 for file in "$msi" "${msi%.msi}.zip"; do
     sum=$(sha256sum "$file" | cut -d ' ' -f 1)
     check sh -c 'grep -rqi "$1" winget scoop' - "$sum"
+    check grep -rqF "$GUESS_DOWNLOAD_URL${file#./}" winget scoop
 done
 
 # The sources: the commit's files, and its time where git put it.
