@@ -60,7 +60,8 @@ function(guess_json_member var json)
 endfunction()
 
 # Sets <prefix>_DISPLAY, _PLATFORM, _TRIPLET, _DEB and _STATIC (ON or OFF),
-# _RPM and _PACMAN (an architecture, or ""),
+# _RPM and _PACMAN (an architecture, or ""), _GROUPS (of cmake/Tools.cmake,
+# what it is built with),
 # _EMULATOR (a command, as a list), _STATIC_KIND and _ALSO_ON (a list) from
 # a product's preset, and _TOOLS and _TEST_TOOLS, what it is compiled and
 # run with (PROGRAM:PACKAGE) besides the tools of its platform's groups.
@@ -94,6 +95,18 @@ function(guess_product preset prefix)
         string(JSON rpm GET "${entry}" cacheVariables GUESS_RPM_ARCHITECTURE)
         string(JSON pacman GET "${entry}" cacheVariables GUESS_PACMAN_ARCHITECTURE)
     endif()
+    # The groups of cmake/Tools.cmake it is built with: its platform's, and
+    # its packages'.
+    string(TOUPPER "${platform}" groups)
+    if(deb)
+        list(APPEND groups DEBIAN)
+    endif()
+    if(rpm)
+        list(APPEND groups RPM)
+    endif()
+    if(pacman)
+        list(APPEND groups PACMAN)
+    endif()
     guess_product_tools("${platform}" "${triplet}" ${deb} tools)
     separate_arguments(emulator UNIX_COMMAND "${emulator}")
     separate_arguments(also_on UNIX_COMMAND "${also_on}")
@@ -102,7 +115,7 @@ function(guess_product preset prefix)
         list(GET emulator 0 qemu)
         set(test_tools ${qemu}:${GUESS_EMULATOR_PACKAGE})
     endif()
-    foreach(var display platform triplet deb static rpm pacman emulator static_kind also_on tools test_tools)
+    foreach(var display platform triplet deb static rpm pacman emulator static_kind also_on groups tools test_tools)
         string(TOUPPER ${var} name)
         set(${prefix}_${name} "${${var}}" PARENT_SCOPE)
     endforeach()
