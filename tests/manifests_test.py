@@ -144,6 +144,11 @@ def problems(dist, args):
     return found
 
 
+def flip(match):
+    """Another first digit of a hash or a code."""
+    return match.group(1) + ("1" if match.group(2) == "0" else "0")
+
+
 class Manifests(unittest.TestCase):
     args = None
 
@@ -169,14 +174,14 @@ class Manifests(unittest.TestCase):
         self.assertEqual(problems(self.dist, self.args), [])
 
     def test_each_mutation_is_found(self):
-        installer = f"GuessDevelopers.Guess.installer.yaml"
+        installer = "GuessDevelopers.Guess.installer.yaml"
         mutations = [
-            ("wrong hash", installer, r"(InstallerSha256: )\w", r"\g<1>0"),
+            ("wrong hash", installer, r"(InstallerSha256: )(\w)", flip),
             ("missing field", "GuessDevelopers.Guess.locale.en-US.yaml", r"\nMoniker: .*", ""),
             ("other version", "GuessDevelopers.Guess.yaml", r"PackageVersion: .*", "PackageVersion: 9.9.9"),
             ("date as a date", installer, r"ReleaseDate: '(.*)'", r"ReleaseDate: \1"),
-            ("other product code", installer, r"ProductCode: '\{.", "ProductCode: '{0"),
-            ("scoop: wrong hash", "guess.json", r'("hash": ")\w', r"\g<1>0"),
+            ("other product code", installer, r"(ProductCode: '\{)(\w)", flip),
+            ("scoop: wrong hash", "guess.json", r'("hash": ")(\w)', flip),
             ("scoop: missing field", "guess.json", r'\s*"homepage": [^\n]*', ""),
             ("scoop: other version", "guess.json", r'"version": "[^"]*"', '"version": "9.9.9"'),
             ("scoop: no JSON", "guess.json", r"\}\s*$", ""),
