@@ -7,10 +7,7 @@
 # packaging/arch/PKGBUILD.in (scripts/make-pacman-package.cmake).
 list(APPEND CPACK_GENERATOR External)
 guess_setting(GUESS_COMPONENTS_External static docs desktop)
-guess_require_tools(missing GROUPS PACMAN)
-if(missing)
-    message(FATAL_ERROR "The Arch package is made with tools that are ${missing}")
-endif()
+guess_need_tools("The Arch package" PACMAN)
 set(CPACK_EXTERNAL_ENABLE_STAGING ON)
 set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/make-pacman-package.cmake)
 # Staged under /usr, where the package installs it.

@@ -11,10 +11,7 @@
 # which no distribution provides for a program that has no loader.
 list(APPEND CPACK_GENERATOR RPM)
 guess_setting(GUESS_COMPONENTS_RPM static docs desktop)
-guess_require_tools(missing GROUPS RPM)
-if(missing)
-    message(FATAL_ERROR "The RPM package is made with tools that are ${missing}")
-endif()
+guess_need_tools("The RPM package" RPM)
 set(CPACK_RPM_PACKAGE_ARCHITECTURE ${GUESS_RPM_ARCHITECTURE})
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_RELEASE 1)

@@ -163,6 +163,23 @@ function(guess_require_tools missing)
     set(${missing} "${line}" PARENT_SCOPE)
 endfunction()
 
+# Stops, saying what to install, unless the tools of GROUPS are there: what
+# WHAT is made with. SIGNED among the groups asks for gpg too, where the
+# environment gives a key to sign with (GUESS_GPG_KEY).
+function(guess_need_tools what)
+    set(groups ${ARGN})
+    if("SIGNED" IN_LIST groups)
+        list(REMOVE_ITEM groups SIGNED)
+        if(NOT "$ENV{GUESS_GPG_KEY}" STREQUAL "")
+            list(APPEND groups GPG)
+        endif()
+    endif()
+    guess_require_tools(missing GROUPS ${groups})
+    if(missing)
+        message(FATAL_ERROR "${what} is made with tools that are ${missing}")
+    endif()
+endfunction()
+
 # Sets `packages` to the Debian packages of GROUPS and of OTHER tools
 # (PROGRAM:PACKAGE), each once, and `architectures` to the other
 # architectures among them (libstdc++6:arm64), which dpkg must know before

@@ -6,10 +6,7 @@
 # that the page also works opened from disk, where a browser fetches nothing
 # beside it; the page around it (web/); and, for a served page, what makes
 # it an app: its manifest, its worker and its icons.
-guess_require_tools(missing GROUPS WEB)
-if(missing)
-    message(FATAL_ERROR "The web page and its .zip are made with tools that are ${missing}")
-endif()
+guess_need_tools("The web page and its .zip" WEB)
 include(Icons)
 include(Notices)
 

@@ -6,10 +6,7 @@
 # version, manifest). It ships side by side with documents a Windows player
 # can open, in a .zip and in an installer, both holding the program signed
 # where a key is given (cmake/Authenticode.cmake).
-guess_require_tools(missing GROUPS WINDOWS)
-if(missing)
-    message(FATAL_ERROR "The Windows program and its packages are made with tools that are ${missing}")
-endif()
+guess_need_tools("The Windows program and its packages" WINDOWS)
 guess_require_tools(unsigned GROUPS AUTHENTICODE)
 include(Icons)
 include(Notices)

@@ -1,42 +1,38 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# Makes the Debian repository of a release, which apt takes each new
-# version from once a player has added it: every Debian package that
-# PACKAGES lists (a path a line, as the builds record them), the index of
-# each architecture's, and their Release, dated with the commit's time, as
-# apt-ftparchive would date it with the time it runs.
-# Signed with GUESS_GPG_KEY from the environment, it is what apt trusts, and
-# the key's public half goes beside it, as KEYRING.
-#   cmake -D GUESS_SETTINGS=FILE -D PACKAGES=FILE -D OUTPUT=DIR -D KEYRING=FILE -P make-apt-repository.cmake
+# Makes the Debian repository of a release, apt/ in DIST, which apt takes
+# each new version from once a player has added it: every Debian package
+# that PACKAGES lists (a path a line, as the builds record them), found in
+# DIST by its name, the index of each architecture's, and their Release,
+# dated with the commit's time, as apt-ftparchive would date it with the
+# time it runs. Signed with GUESS_GPG_KEY from the environment, it is what
+# apt trusts, and the key's public half goes beside it, in DIST, as
+# guess-archive-keyring.gpg, which the other repositories' players trust too.
+#   cmake -D GUESS_SETTINGS=FILE -D PACKAGES=FILE -D DIST=DIR -P make-apt-repository.cmake
 cmake_minimum_required(VERSION 3.25)
 include(${GUESS_SETTINGS})
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/SourceDateEpoch.cmake)
+guess_need_tools("The Debian repository" APT SIGNED)
 set(gpg_key "$ENV{GUESS_GPG_KEY}")
-set(groups APT)
-if(gpg_key)
-    list(APPEND groups GPG)
-endif()
-guess_require_tools(missing GROUPS ${groups})
-if(missing)
-    message(FATAL_ERROR "The Debian repository is made with tools that are ${missing}")
-endif()
+set(repository ${DIST}/apt)
 function(run)
-    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${OUTPUT} COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${repository} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
 
-file(REMOVE_RECURSE ${OUTPUT})
-file(MAKE_DIRECTORY ${OUTPUT}/pool)
+file(REMOVE_RECURSE ${repository})
+file(MAKE_DIRECTORY ${repository}/pool)
 set(architectures "")
 file(STRINGS ${PACKAGES} debs REGEX "\\.deb$")
 foreach(deb IN LISTS debs)
-    file(COPY ${deb} DESTINATION ${OUTPUT}/pool)
+    get_filename_component(deb ${deb} NAME)
+    file(COPY ${DIST}/${deb} DESTINATION ${repository}/pool)
     string(REGEX REPLACE ".*_([^_]+)\\.deb$" "\\1" architecture ${deb})
     list(APPEND architectures ${architecture})
 endforeach()
 list(REMOVE_DUPLICATES architectures)
 list(SORT architectures)
-set(dists ${OUTPUT}/dists/stable)
+set(dists ${repository}/dists/stable)
 foreach(architecture IN LISTS architectures)
     set(index ${dists}/main/binary-${architecture})
     file(MAKE_DIRECTORY ${index})
@@ -51,11 +47,11 @@ execute_process(COMMAND ${GUESS_APT_FTPARCHIVE} -o ${field}::Origin=guess -o ${f
         -o ${field}::Suite=stable -o ${field}::Codename=stable -o ${field}::Components=main
         -o "${field}::Architectures=${architectures}" -o "${field}::Description=guess ${PROJECT_VERSION}"
         -o "${field}::Date=${date}" release dists/stable
-    WORKING_DIRECTORY ${OUTPUT} OUTPUT_FILE ${OUTPUT}/Release.part COMMAND_ERROR_IS_FATAL ANY)
-file(RENAME ${OUTPUT}/Release.part ${dists}/Release)
+    WORKING_DIRECTORY ${repository} OUTPUT_FILE ${repository}/Release.part COMMAND_ERROR_IS_FATAL ANY)
+file(RENAME ${repository}/Release.part ${dists}/Release)
 if(gpg_key)
     run(sh -c [[
         "$0" --batch --yes --local-user "$1" --clearsign --output "$2/InRelease" "$2/Release" &&
         "$0" --batch --yes --local-user "$1" --armor --detach-sign --output "$2/Release.gpg" "$2/Release" &&
-        "$0" --batch --export "$1" >"$3"]] ${GUESS_GPG} ${gpg_key} ${dists} ${KEYRING})
+        "$0" --batch --export "$1" >"$3"]] ${GUESS_GPG} ${gpg_key} ${dists} ${DIST}/guess-archive-keyring.gpg)
 endif()

@@ -11,10 +11,7 @@
 cmake_minimum_required(VERSION 3.25)
 set(PROJECT_SOURCE_DIR ${SOURCE})  # whose commit's time it carries
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/SourceDateEpoch.cmake)
-guess_require_tools(missing GROUPS SBOM)
-if(missing)
-    message(FATAL_ERROR "The SBOM is made with tools that are ${missing}")
-endif()
+guess_need_tools("The SBOM" SBOM)
 
 execute_process(COMMAND ${GUESS_REUSE} spdx --output ${OUTPUT} WORKING_DIRECTORY ${SOURCE}
     ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)

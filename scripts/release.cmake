@@ -41,20 +41,14 @@ if(NOT GUESS_DOWNLOAD_URL)
 endif()
 set(pfx "$ENV{GUESS_AUTHENTICODE_PFX}")
 set(gpg_key "$ENV{GUESS_GPG_KEY}")
-set(groups SBOM APT RPM_REPOSITORY PACMAN_REPOSITORY MANIFESTS)
+set(groups SBOM APT RPM_REPOSITORY PACMAN_REPOSITORY MANIFESTS SIGNED)
 if(NOT FROM)
     list(APPEND groups RELEASE)
 endif()
 if(pfx)
     list(APPEND groups AUTHENTICODE)
 endif()
-if(gpg_key)
-    list(APPEND groups GPG)
-endif()
-guess_require_tools(missing GROUPS ${groups})
-if(missing)
-    message(FATAL_ERROR "A release needs tools that are ${missing}")
-endif()
+guess_need_tools("A release" ${groups})
 if(CHECK_TOOLS)
     return()
 endif()
@@ -143,13 +137,12 @@ foreach(preset IN LISTS products)
     message(STATUS "[${count}/${total}] ${preset}: ${names} (${seconds} s)")
 endforeach()
 
-# The repositories of the packages, and the checksums of everything.
-part("the Debian repository" make-apt-repository.cmake
-    -D PACKAGES=${shipped} -D OUTPUT=${out}/apt -D KEYRING=${out}/guess-archive-keyring.gpg)
-part("the RPM repository" make-rpm-repository.cmake -D PACKAGES=${shipped} -D DIST=${out})
-part("the Arch repositories" make-pacman-repository.cmake -D PACKAGES=${shipped} -D DIST=${out})
-part("the manifests of Windows' package managers" make-manifests.cmake -D PACKAGES=${shipped} -D DIST=${out}
-    -D GUESS_DOWNLOAD_URL=${GUESS_DOWNLOAD_URL})
+# The repositories of the packages and the manifests of Windows' package
+# managers, each made of what the products shipped, in the release's
+# folder; then the checksums of everything.
+foreach(what apt-repository rpm-repository pacman-repository manifests)
+    part("the ${what}" make-${what}.cmake -D PACKAGES=${shipped} -D DIST=${out} -D GUESS_DOWNLOAD_URL=${GUESS_DOWNLOAD_URL})
+endforeach()
 part("the checksums" make-checksums.cmake -D DIR=${out})
 
 # Into DIST, in place of what an earlier release put there (as its

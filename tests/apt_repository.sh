@@ -12,17 +12,10 @@
 # commit's time.
 #   apt_repository.sh CMAKE MAKE_APT_REPOSITORY SETTINGS PACKAGES COMMIT_TIME
 cmake=$1 script=$2 settings=$3 packages=$4 time=$5
-work=$(mktemp -d) || exit 1
-trap 'stop_serving; drop_keys; rm -rf "$work"' EXIT
-. "$(dirname "$0")/check.sh"
-. "$(dirname "$0")/keys.sh"
-. "$(dirname "$0")/serve.sh"
-quiet() { "$@" >"$work/log" 2>&1 || { cat "$work/log"; return 1; }; }
-make_keys "$work/keys" && use_keys "$work/keys" || exit 1
+. "$(dirname "$0")/repository.sh"
 
-repository=$work/apt keyring=$work/keyring.gpg
-"$cmake" -D GUESS_SETTINGS="$settings" -D PACKAGES="$packages" -D OUTPUT="$repository" -D KEYRING="$keyring" \
-    -P "$script" || exit 1
+make_repository "$work/dist" "$packages"
+repository=$work/dist/apt keyring=$work/dist/guess-archive-keyring.gpg
 release=$repository/dists/stable/Release
 check grep -qx "Date: $(LC_ALL=C date -u -d "@$time" '+%a, %d %b %Y %H:%M:%S UTC')" "$release"
 check test "$(ls "$repository/pool")" = "$(grep '\.deb$' "$packages" | sed 's|.*/||' | LC_ALL=C sort)"
@@ -48,7 +41,6 @@ apt_in() {  # apt_in NAME COMMAND...
     shift
     env APT_CONFIG="$work/apt-$name/apt.conf" "$@"
 }
-refused() { ! "$@" >"$work/log" 2>&1; }
 
 serve "$repository"
 apt_for built

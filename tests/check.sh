@@ -3,6 +3,10 @@
 
 # Sourced by the test scripts: `check COMMAND...` runs a check, says it
 # when it fails and goes on, so that one run shows every failure; the
-# script ends with `exit $fail`.
+# script ends with `exit $fail`. `quiet COMMAND...` runs a command and shows
+# what it said only if it fails; `refused COMMAND...` succeeds where the
+# command fails.
 fail=0
 check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
+quiet() { said=$("$@" 2>&1) || { printf '%s\n' "$said"; return 1; }; }
+refused() { ! "$@" >/dev/null 2>&1; }

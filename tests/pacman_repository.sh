@@ -13,21 +13,9 @@
 # another key is refused.
 #   pacman_repository.sh CMAKE MAKE_PACMAN_REPOSITORY SETTINGS PACKAGES COMMIT_TIME CPACK NATIVE_BUILD NEXT_VERSION
 cmake=$1 script=$2 settings=$3 packages=$4 time=$5 cpack=$6 native=$7 next=$8
-work=$(mktemp -d) || exit 1
-trap 'stop_serving; drop_keys; rm -rf "$work"' EXIT
-. "$(dirname "$0")/check.sh"
-. "$(dirname "$0")/keys.sh"
-. "$(dirname "$0")/serve.sh"
-quiet() { "$@" >"$work/log" 2>&1 || { cat "$work/log"; return 1; }; }
-refused() { ! "$@" >"$work/log" 2>&1; }
-make_keys "$work/keys" && use_keys "$work/keys" || exit 1
+. "$(dirname "$0")/repository.sh"
 
-repository() {  # repository DIST PACKAGES: DIST/arch, of the packages copied into DIST
-    mkdir -p "$1" && xargs cp -t "$1" <"$2" &&
-        "$cmake" -D GUESS_SETTINGS="$settings" -D PACKAGES="$2" -D DIST="$1" -P "$script" >"$work/log" 2>&1 ||
-        { cat "$work/log"; exit 1; }
-}
-repository "$work/dist" "$packages"
+make_repository "$work/dist" "$packages"
 for built in $(grep '\.pkg\.tar\.zst$' "$packages"); do
     name=$(basename "$built")
     architecture=${name%.pkg.tar.zst}
@@ -60,14 +48,13 @@ pacman_in() {
         --gpgdir "$work/keyring" --cachedir "$work/cache" --logfile "$work/log.pacman" --hookdir "$work/hooks" \
         --noconfirm "$@"
 }
-plays() { [ "$(printf '5\n' | "$1")" = "Enter number from 0 to 9 just here to zembrate : That's your victory!" ]; }
 check quiet pacman_in -Sy guess
 check plays "$work/root/usr/bin/guess"
 
 # The next version at the same address, newer than the last.
 (cd "$work" && GUESS_PACKAGES="$work/next-packages" "$cpack" --config "$native/CPackConfig.cmake" -G External \
     -D CPACK_PACKAGE_VERSION="$next" -B "$work/next" >/dev/null) || exit 1
-repository "$work/next-dist" "$work/next-packages"
+make_repository "$work/next-dist" "$work/next-packages"
 rm -rf "$work/www"/* && cp -R "$work/next-dist/arch/." "$work/www" || exit 1
 check quiet pacman_in -Syu
 check test "$(pacman_in -Q guess)" = "guess $next-1"

@@ -18,7 +18,6 @@ rm -rf "$work" && mkdir -p "$work" || exit 1
 trap 'drop_keys' EXIT
 . "$(dirname "$0")/check.sh"
 . "$(dirname "$0")/keys.sh"
-quiet() { "$@" >"$work/log" 2>&1 || { cat "$work/log"; return 1; }; }
 make_keys "$work/keys" && use_keys "$work/keys" || exit 1
 
 repo=$work/repo

@@ -1,11 +1,28 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# Sourced by the tests of the repositories: `serve DIR` serves DIR as a
-# static web server does, on 127.0.0.1 until the script ends, and sets
-# `address` to its URL; `stop_serving` ends every server (the script's
-# EXIT trap calls it). It needs `work`, a folder of the script's own.
+# Sourced by the tests of a release's repositories, once they have their
+# arguments: a folder of their own, `work`, which goes at the end with every
+# server they started; throwaway keys, with which they sign (tests/keys.sh);
+# and what they do with them:
+#   make_repository DIST PACKAGES  copies into DIST every package that
+#                                  PACKAGES lists, and runs the repository's
+#                                  script on them (`cmake`, `script` and
+#                                  `settings`, from the arguments)
+#   serve DIR                      serves DIR as a static web server does, on
+#                                  127.0.0.1, and sets `address` to its URL
+#   plays PROGRAM                  a game of it, through a pipe, is won by 5
+work=$(mktemp -d) || exit 1
 servers=''
+trap '[ -z "$servers" ] || kill $servers 2>/dev/null; drop_keys; rm -rf "$work"' EXIT
+. "$(dirname "$0")/check.sh"
+. "$(dirname "$0")/keys.sh"
+make_keys "$work/keys" && use_keys "$work/keys" || exit 1
+
+make_repository() {
+    mkdir -p "$1" && xargs cp -t "$1" <"$2" || exit 1
+    quiet "$cmake" -D GUESS_SETTINGS="$settings" -D PACKAGES="$2" -D DIST="$1" -P "$script" || exit 1
+}
 serve() {
     rm -f "$work/port"
     python3 -c 'import functools, http.server, os, sys
@@ -26,4 +43,4 @@ server.serve_forever()' "$1" "$work/port" &
     done
     address=http://127.0.0.1:$(cat "$work/port")/
 }
-stop_serving() { [ -z "$servers" ] || kill $servers 2>/dev/null; }
+plays() { [ "$(printf '5\n' | "$1")" = "Enter number from 0 to 9 just here to zembrate : That's your victory!" ]; }

@@ -13,21 +13,9 @@
 # changed after signing, or signed by another key, is refused.
 #   rpm_repository.sh CMAKE MAKE_RPM_REPOSITORY SETTINGS PACKAGES COMMIT_TIME CPACK NATIVE_BUILD NEXT_VERSION
 cmake=$1 script=$2 settings=$3 packages=$4 time=$5 cpack=$6 native=$7 next=$8
-work=$(mktemp -d) || exit 1
-trap 'stop_serving; drop_keys; rm -rf "$work"' EXIT
-. "$(dirname "$0")/check.sh"
-. "$(dirname "$0")/keys.sh"
-. "$(dirname "$0")/serve.sh"
-quiet() { "$@" >"$work/log" 2>&1 || { cat "$work/log"; return 1; }; }
-refused() { ! "$@" >"$work/log" 2>&1; }
-make_keys "$work/keys" && use_keys "$work/keys" || exit 1
+. "$(dirname "$0")/repository.sh"
 
-repository() {  # repository DIST PACKAGES: DIST/rpm, of the packages copied into DIST
-    mkdir -p "$1" && xargs cp -t "$1" <"$2" &&
-        "$cmake" -D GUESS_SETTINGS="$settings" -D PACKAGES="$2" -D DIST="$1" -P "$script" >"$work/log" 2>&1 ||
-        { cat "$work/log"; exit 1; }
-}
-repository "$work/dist" "$packages"
+make_repository "$work/dist" "$packages"
 rpm=$work/dist/rpm
 check test "$(ls "$rpm" | grep -v repodata)" = "$(grep '\.rpm$' "$packages" | sed 's|.*/||' | LC_ALL=C sort)"
 check grep -qx 'repo_gpgcheck=1' "$work/dist/guess.repo"
@@ -62,7 +50,6 @@ dnf_in() {
         --releasever=1 --forcearch="$(uname -m)" -y "$@"
 }
 zypper_in() { zypper --root "$work/zypper" --non-interactive --gpg-auto-import-keys "$@"; }
-plays() { [ "$(printf '5\n' | "$1")" = "Enter number from 0 to 9 just here to zembrate : That's your victory!" ]; }
 installed() { rpm --root "$1" -q --qf '%{VERSION}' guess; }
 check quiet dnf_in install guess
 check plays "$work/dnf/root/usr/bin/guess"
@@ -73,7 +60,7 @@ check plays "$work/zypper/usr/bin/guess"
 # The next version at the same address: both update to it.
 (cd "$work" && GUESS_PACKAGES="$work/next-packages" "$cpack" --config "$native/CPackConfig.cmake" -G RPM \
     -D CPACK_PACKAGE_VERSION="$next" -B "$work/next" >/dev/null) || exit 1
-repository "$work/next-dist" "$work/next-packages"
+make_repository "$work/next-dist" "$work/next-packages"
 rm -rf "$work/www"/* && cp -R "$work/next-dist/rpm/." "$work/www" || exit 1
 check quiet dnf_in --refresh upgrade
 check test "$(installed "$work/dnf/root")" = "$next"
