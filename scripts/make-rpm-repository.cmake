@@ -29,6 +29,9 @@ foreach(rpm IN LISTS rpms)
     endif()
     file(COPY ${DIST}/${rpm} DESTINATION ${repository})
 endforeach()
+# The index says each package's time as a file: the commit's, too.
+file(GLOB rpms ${repository}/*.rpm)
+execute_process(COMMAND touch -d @${GUESS_SOURCE_DATE_EPOCH} ${rpms} COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${GUESS_CREATEREPO} --quiet --no-database --revision ${GUESS_SOURCE_DATE_EPOCH}
         --set-timestamp-to-revision ${repository}
     COMMAND_ERROR_IS_FATAL ANY)

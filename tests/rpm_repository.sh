@@ -33,6 +33,7 @@ check quiet gpg --verify "$rpm/repodata/repomd.xml.asc" "$rpm/repodata/repomd.xm
 check grep -q "<revision>$time</revision>" "$rpm/repodata/repomd.xml"
 check test -z "$(grep '<timestamp>' "$rpm/repodata/repomd.xml" | grep -v ">$time<")"
 check test -z "$(ls "$rpm/repodata" | grep -e sqlite -e '\.db')"
+check test -z "$(gzip -dc "$rpm"/repodata/*-primary.xml.gz | grep -o '<time file="[0-9]*"' | grep -v "\"$time\"")"
 
 # dnf and zypper, each in a root of its own, from the same address.
 mkdir "$work/www" && cp -R "$rpm/." "$work/www" || exit 1
