@@ -5,9 +5,10 @@
 # On Debian, as root: installs what every build and every test needs (the
 # list is cmake/Tools.cmake, with the compilers, libraries and emulators
 # that the products' presets name), then runs every workflow preset that
-# tests: the default one builds every product and tests it, and the
-# release one makes a whole release of them with throwaway keys. It stops
-# at the first failure, with a failing status. CI runs it too (.ci/run).
+# tests: the default one builds every product, tests it, and makes a whole
+# release of them with throwaway keys; the asan one plays the game with
+# the sanitizers. It stops at the first failure, with a failing status. CI
+# runs it too (.ci/run).
 #   scripts/test-all.sh
 set -eu
 cd "$(dirname "$0")/.."

@@ -4,8 +4,9 @@
 # A release's parts, each script of scripts/ run alone on what this build's
 # products shipped (tests/CMakeLists.txt), with throwaway keys
 # (tests/keys.sh); and a whole release (scripts/release.cmake), which builds
-# every product again from the source tarball, labelled `release`: the
-# release workflow runs it, and .ci/reproducible makes it again to compare.
+# every product again from the source tarball, labelled `release`
+# (`ctest --preset release` runs it alone); .ci/reproducible makes it again
+# to compare.
 guess_require_tools(missing GROUPS RELEASE SBOM APT RPM_REPOSITORY PACMAN_REPOSITORY MANIFESTS AUTHENTICODE GPG
     TEST_RELEASE)
 if(missing)
