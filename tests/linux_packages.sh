@@ -76,7 +76,7 @@ for rpm in $(grep '\.rpm$' "$packages"); do
     check test "$(query '%{RELEASE}')" = 1
     check sh -c '! rpm -qp --requires "$1" 2>/dev/null | grep -v "^rpmlib("' - "$rpm"  # no requirement but rpm's own
     check sh -c 'rpm -qp --changelog "$1" 2>/dev/null | grep -q "^\* .* - $2-1\$"' - "$rpm" "$(query '%{VERSION}')"
-    mkdir "$work/rpm" && (cd "$work/rpm" && rpm2cpio "$rpm" | cpio -idm --quiet) || exit 1
+    mkdir "$work/rpm" && bsdtar -xf "$rpm" -C "$work/rpm" || exit 1
     holds_all "$work/rpm"
     rm -rf "$work/rpm"
 done
