@@ -10,7 +10,8 @@
 #                  short), GUESS_GPG_KEY, GUESS_AUTHENTICODE_PFX and
 #                  GUESS_AUTHENTICODE_PASSWORD, and a throwaway address for
 #                  the release's files, GUESS_DOWNLOAD_URL; drop_keys stops
-#                  the agent
+#                  that copy's agent and removes it, never a GNUPGHOME of
+#                  the caller's
 #   rpm_body RPM   what follows an RPM package's signature header: its
 #                  header and payload, which signing leaves as they were
 #                  (rpm's --delsign leaves the space the signature took
@@ -33,12 +34,12 @@ make_keys() {
         gpgconf --homedir "$1/gnupg" --kill all
 }
 use_keys() {
-    GNUPGHOME=$(mktemp -d) && cp -R "$1/gnupg/." "$GNUPGHOME" || return 1
-    export GNUPGHOME GUESS_GPG_KEY=test@guess.invalid
+    keys_home=$(mktemp -d) && cp -R "$1/gnupg/." "$keys_home" || return 1
+    export GNUPGHOME=$keys_home GUESS_GPG_KEY=test@guess.invalid
     export GUESS_AUTHENTICODE_PFX="$1/sign.pfx" GUESS_AUTHENTICODE_PASSWORD=throwaway
     export GUESS_DOWNLOAD_URL=https://downloads.invalid/guess/
 }
-drop_keys() { [ -z "${GNUPGHOME:-}" ] || { gpgconf --kill all; rm -rf "$GNUPGHOME"; }; }
+drop_keys() { [ -z "${keys_home:-}" ] || { gpgconf --homedir "$keys_home" --kill all; rm -rf "$keys_home"; }; }
 rpm_body() {
     count=$(od -An -tu4 --endian=big -j 104 -N 4 "$1") size=$(od -An -tu4 --endian=big -j 108 -N 4 "$1")
     tail -c +$(((96 + 16 + 16 * count + size + 7) / 8 * 8 + 1)) "$1"
