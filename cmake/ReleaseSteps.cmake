@@ -3,13 +3,13 @@
 
 # How scripts/release.cmake runs its steps, and checks the keys it is given
 # before it builds anything; the order of things is its own.
+include(${CMAKE_CURRENT_LIST_DIR}/OpenPGP.cmake)
 
 # Stops unless the keys given in the environment can sign: a PKCS#12 file
 # (made absolute for the builds, which run elsewhere), a secret key in the
 # keyring.
 function(guess_release_keys)
     set(pfx "$ENV{GUESS_AUTHENTICODE_PFX}")
-    set(gpg_key "$ENV{GUESS_GPG_KEY}")
     if(pfx)
         get_filename_component(pfx ${pfx} ABSOLUTE)
         if(NOT EXISTS ${pfx})
@@ -17,11 +17,11 @@ function(guess_release_keys)
         endif()
         set(ENV{GUESS_AUTHENTICODE_PFX} ${pfx})  # for the builds, which run elsewhere
     endif()
-    if(gpg_key)
-        execute_process(COMMAND ${GUESS_GPG} --batch --list-secret-keys ${gpg_key}
+    if(GUESS_OPENPGP_KEY)
+        execute_process(COMMAND ${GUESS_GPG} --batch --list-secret-keys ${GUESS_OPENPGP_KEY}
             RESULT_VARIABLE no_key OUTPUT_QUIET ERROR_QUIET)
         if(no_key)
-            message(FATAL_ERROR "GUESS_GPG_KEY names no secret key in the keyring: ${gpg_key}")
+            message(FATAL_ERROR "GUESS_GPG_KEY names no secret key in the keyring: ${GUESS_OPENPGP_KEY}")
         endif()
     endif()
 endfunction()

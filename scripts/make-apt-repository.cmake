@@ -13,12 +13,9 @@
 cmake_minimum_required(VERSION 3.25)
 include(${GUESS_SETTINGS})
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/SourceDateEpoch.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/OpenPGP.cmake)
 guess_need_tools("The Debian repository" APT SIGNED)
-set(gpg_key "$ENV{GUESS_GPG_KEY}")
 set(repository ${DIST}/apt)
-function(run)
-    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${repository} COMMAND_ERROR_IS_FATAL ANY)
-endfunction()
 
 file(REMOVE_RECURSE ${repository})
 file(MAKE_DIRECTORY ${repository}/pool)
@@ -36,8 +33,9 @@ set(dists ${repository}/dists/stable)
 foreach(architecture IN LISTS architectures)
     set(index ${dists}/main/binary-${architecture})
     file(MAKE_DIRECTORY ${index})
-    run(sh -c [["$0" --arch "$1" packages pool >"$2/Packages" && "$3" -9n -c "$2/Packages" >"$2/Packages.gz"]]
-        ${GUESS_APT_FTPARCHIVE} ${architecture} ${index} ${GUESS_GZIP})
+    execute_process(COMMAND sh -c [["$0" --arch "$1" packages pool >"$2/Packages" && "$3" -9n -c "$2/Packages" >"$2/Packages.gz"]]
+            ${GUESS_APT_FTPARCHIVE} ${architecture} ${index} ${GUESS_GZIP}
+        WORKING_DIRECTORY ${repository} COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
 guess_format_time(date "%a, %d %b %Y %H:%M:%S UTC")
@@ -49,9 +47,6 @@ execute_process(COMMAND ${GUESS_APT_FTPARCHIVE} -o ${field}::Origin=guess -o ${f
         -o "${field}::Date=${date}" release dists/stable
     WORKING_DIRECTORY ${repository} OUTPUT_FILE ${repository}/Release.part COMMAND_ERROR_IS_FATAL ANY)
 file(RENAME ${repository}/Release.part ${dists}/Release)
-if(gpg_key)
-    run(sh -c [[
-        "$0" --batch --yes --local-user "$1" --clearsign --output "$2/InRelease" "$2/Release" &&
-        "$0" --batch --yes --local-user "$1" --armor --detach-sign --output "$2/Release.gpg" "$2/Release" &&
-        "$0" --batch --export "$1" >"$3"]] ${GUESS_GPG} ${gpg_key} ${dists} ${DIST}/guess-archive-keyring.gpg)
-endif()
+guess_openpgp_sign(${dists}/Release ${dists}/InRelease --clearsign)
+guess_openpgp_sign(${dists}/Release ${dists}/Release.gpg --armor --detach-sign)
+guess_openpgp_export(${DIST}/guess-archive-keyring.gpg)

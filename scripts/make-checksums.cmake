@@ -6,8 +6,7 @@
 # GUESS_GPG_KEY from the environment, its signature, SHA256SUMS.asc.
 #   cmake -D DIR=DIR -P make-checksums.cmake
 cmake_minimum_required(VERSION 3.25)
-include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tools.cmake)
-set(gpg_key "$ENV{GUESS_GPG_KEY}")
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/OpenPGP.cmake)
 file(REMOVE ${DIR}/SHA256SUMS ${DIR}/SHA256SUMS.asc)
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${DIR} ${DIR}/*)
 list(SORT files)
@@ -18,7 +17,4 @@ foreach(file IN LISTS files)
 endforeach()
 file(WRITE ${DIR}/SHA256SUMS "${sums}")
 guess_need_tools("The checksums" SIGNED)
-if(gpg_key)
-    execute_process(COMMAND ${GUESS_GPG} --batch --yes --local-user ${gpg_key}
-        --armor --detach-sign --output ${DIR}/SHA256SUMS.asc ${DIR}/SHA256SUMS COMMAND_ERROR_IS_FATAL ANY)
-endif()
+guess_openpgp_sign(${DIR}/SHA256SUMS ${DIR}/SHA256SUMS.asc --armor --detach-sign)

@@ -13,14 +13,8 @@
 cmake_minimum_required(VERSION 3.25)
 include(${GUESS_SETTINGS})
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/SourceDateEpoch.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/OpenPGP.cmake)
 guess_need_tools("The Arch repositories" PACMAN_REPOSITORY SIGNED)
-set(gpg_key "$ENV{GUESS_GPG_KEY}")
-function(sign file)
-    if(gpg_key)
-        execute_process(COMMAND ${GUESS_GPG} --batch --yes --local-user ${gpg_key} --detach-sign
-            --output ${file}.sig ${file} COMMAND_ERROR_IS_FATAL ANY)
-    endif()
-endfunction()
 
 file(REMOVE_RECURSE ${DIST}/arch)
 file(STRINGS ${PACKAGES} packages REGEX "\\.pkg\\.tar\\.[a-z]+$")
@@ -29,7 +23,8 @@ foreach(package IN LISTS packages)
     string(REGEX REPLACE ".*-([^-]+)\\.pkg\\.tar\\.[a-z]+$" "\\1" architecture ${package})
     set(repository ${DIST}/arch/${architecture})
     file(COPY ${DIST}/${package} DESTINATION ${repository})
-    sign(${repository}/${package})  # repo-add puts the signature in the database
+    # Signed before repo-add, which puts the signature in the database.
+    guess_openpgp_sign(${repository}/${package} ${repository}/${package}.sig --detach-sign)
     execute_process(COMMAND ${GUESS_REPO_ADD} --quiet ${PROJECT_NAME}.db.tar.gz ${package}
         WORKING_DIRECTORY ${repository} OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
@@ -49,6 +44,6 @@ foreach(repository IN LISTS repositories)
             gzip -9n >"$2"]] - ${GUESS_SOURCE_DATE_EPOCH} ${archive}
             WORKING_DIRECTORY ${archive}.d COMMAND_ERROR_IS_FATAL ANY)
         file(REMOVE_RECURSE ${archive}.d ${archive}.tar.gz)
-        sign(${archive})
+        guess_openpgp_sign(${archive} ${archive}.sig --detach-sign)
     endforeach()
 endforeach()

@@ -15,16 +15,16 @@
 cmake_minimum_required(VERSION 3.25)
 include(${GUESS_SETTINGS})
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/SourceDateEpoch.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/OpenPGP.cmake)
 guess_need_tools("The RPM repository" RPM_REPOSITORY SIGNED)
-set(gpg_key "$ENV{GUESS_GPG_KEY}")
 set(repository ${DIST}/rpm)
 file(REMOVE_RECURSE ${repository})
 file(MAKE_DIRECTORY ${repository})
 file(STRINGS ${PACKAGES} rpms REGEX "\\.rpm$")
 foreach(rpm IN LISTS rpms)
     get_filename_component(rpm ${rpm} NAME)
-    if(gpg_key)
-        execute_process(COMMAND ${GUESS_RPMSIGN} --define "__gpg ${GUESS_GPG}" --define "_gpg_name ${gpg_key}"
+    if(GUESS_OPENPGP_KEY)
+        execute_process(COMMAND ${GUESS_RPMSIGN} --define "__gpg ${GUESS_GPG}" --define "_gpg_name ${GUESS_OPENPGP_KEY}"
             --addsign ${DIST}/${rpm} OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
     endif()
     file(COPY ${DIST}/${rpm} DESTINATION ${repository})
@@ -36,10 +36,6 @@ execute_process(COMMAND ${GUESS_CREATEREPO} --quiet --no-database --revision ${G
         --set-timestamp-to-revision ${repository}
     COMMAND_ERROR_IS_FATAL ANY)
 file(COPY_FILE ${PROJECT_SOURCE_DIR}/packaging/rpm/guess.repo ${DIST}/guess.repo)
-if(gpg_key)
-    set(repomd ${repository}/repodata/repomd.xml)
-    execute_process(COMMAND ${GUESS_GPG} --batch --yes --local-user ${gpg_key} --armor --detach-sign
-        --output ${repomd}.asc ${repomd} COMMAND_ERROR_IS_FATAL ANY)
-    execute_process(COMMAND ${GUESS_GPG} --batch --armor --export ${gpg_key}
-        OUTPUT_FILE ${repomd}.key COMMAND_ERROR_IS_FATAL ANY)
-endif()
+set(repomd ${repository}/repodata/repomd.xml)
+guess_openpgp_sign(${repomd} ${repomd}.asc --armor --detach-sign)
+guess_openpgp_export(${repomd}.key --armor)
