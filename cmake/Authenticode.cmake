@@ -11,6 +11,7 @@
 # the same key signs the same files to the same bytes. (Windows trusts only
 # a timestamp countersignature's time, which needs a timestamping service.)
 include_guard(GLOBAL)
+include(${CMAKE_CURRENT_LIST_DIR}/Tools.cmake)
 
 # Signs FILE in place, SHA-256. The password goes from the environment to
 # osslsigncode's standard input, not onto a command line, where anyone
@@ -19,9 +20,7 @@ function(guess_authenticode_sign file)
     if("$ENV{GUESS_AUTHENTICODE_PFX}" STREQUAL "")
         return()
     endif()
-    if(NOT GUESS_OSSLSIGNCODE)
-        message(FATAL_ERROR "GUESS_AUTHENTICODE_PFX is set, but osslsigncode is not installed (apt-get install osslsigncode)")
-    endif()
+    guess_need_tools("A signed Windows file (GUESS_AUTHENTICODE_PFX is set)" AUTHENTICODE)
     execute_process(COMMAND sh -c [[printf '%s' "$GUESS_AUTHENTICODE_PASSWORD" |
         "$0" sign -pkcs12 "$GUESS_AUTHENTICODE_PFX" -readpass /dev/stdin -h sha256 -n guess -time "$2" \
             -in "$1" -out "$1.signed" >/dev/null && mv "$1.signed" "$1"]] ${GUESS_OSSLSIGNCODE} ${file} ${GUESS_SOURCE_DATE_EPOCH}

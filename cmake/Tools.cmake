@@ -10,6 +10,10 @@
 # the compilers, libraries and emulators that the products' presets call
 # for (guess_product_tools).
 include_guard(GLOBAL)
+# A function keeps the policies of where it is defined, and a CPack hook
+# (cmake/CPackSign.cmake) may be the first to include this file, with none
+# set.
+cmake_policy(VERSION 3.25)
 
 # guess_tool(VARIABLE PROGRAM PACKAGE GROUP...)
 function(guess_tool variable program package)
@@ -101,19 +105,30 @@ guess_tool(GUESS_APT_GET apt-get apt TEST_RELEASE)
 # The emulators are named by the presets; this package has them all.
 set(GUESS_EMULATOR_PACKAGE qemu-user)
 
-# Looks for one declared tool, by its rule, into its variable (a cache
-# entry: found once per build). Debian keeps wine64 out of PATH.
-function(guess_find_tool variable)
-    get_property(tool GLOBAL PROPERTY ${variable}_TOOL)
+# Sets `path` to where a tool is, PROGRAM (in PATH; Debian keeps wine64
+# out of it) or /FILE of PROGRAM:PACKAGE, or to NOTFOUND: the one rule by
+# which every tool is looked for.
+function(guess_locate tool path)
     string(REGEX REPLACE ":.*" "" what ${tool})
+    unset(found)
     if(what MATCHES "^/")
+        set(found NOTFOUND)
         if(EXISTS ${what})
-            set(${variable} ${what} CACHE FILEPATH "" FORCE)
-        else()
-            set(${variable} ${variable}-NOTFOUND CACHE FILEPATH "" FORCE)
+            set(found ${what})
         endif()
     else()
-        find_program(${variable} ${what} PATHS /usr/lib/wine)
+        find_program(found ${what} NO_CACHE PATHS /usr/lib/wine)
+    endif()
+    set(${path} ${found} PARENT_SCOPE)
+endfunction()
+
+# Looks for one declared tool into its variable, a cache entry: found once
+# per build, or where a builder gives it (-D GUESS_GPG=/opt/bin/gpg).
+function(guess_find_tool variable)
+    if(NOT ${variable})
+        get_property(tool GLOBAL PROPERTY ${variable}_TOOL)
+        guess_locate(${tool} path)
+        set(${variable} ${path} CACHE FILEPATH "" FORCE)
     endif()
 endfunction()
 
@@ -135,16 +150,7 @@ function(guess_require_tools missing)
         endforeach()
     endforeach()
     foreach(tool IN LISTS arg_OTHER)
-        string(REGEX REPLACE ":.*" "" what ${tool})
-        if(what MATCHES "^/")
-            set(found FALSE)
-            if(EXISTS ${what})
-                set(found TRUE)
-            endif()
-        else()
-            unset(found)
-            find_program(found ${what} NO_CACHE)
-        endif()
+        guess_locate(${tool} found)
         if(NOT found)
             list(APPEND absent ${tool})
         endif()
@@ -216,7 +222,7 @@ endfunction()
 # without dpkg-dev.
 function(guess_debian_architecture triplet)
     guess_find_tool(GUESS_DPKG_ARCHITECTURE)
-    foreach(what ARCH MULTIARCH GNU_TYPE)
+    foreach(what ARCH MULTIARCH)
         set(value "")
         if(GUESS_DPKG_ARCHITECTURE)
             execute_process(COMMAND ${GUESS_DPKG_ARCHITECTURE} -t ${triplet} -qDEB_HOST_${what}

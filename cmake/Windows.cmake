@@ -7,7 +7,7 @@
 # can open, in a .zip and in an installer, both holding the program signed
 # where a key is given (cmake/Authenticode.cmake).
 guess_need_tools("The Windows program and its packages" WINDOWS)
-guess_require_tools(unsigned GROUPS AUTHENTICODE)
+guess_require_tools(unsigned GROUPS AUTHENTICODE)  # needed where a key is given (cmake/Authenticode.cmake)
 include(Icons)
 include(Notices)
 
