@@ -18,10 +18,13 @@ install(CODE "execute_process(COMMAND \"${write_entry}\" COMMAND_ERROR_IS_FATAL 
 install(FILES ${PROJECT_BINARY_DIR}/guess.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT desktop)
 set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+# The sizes rendered, hicolor/SIZExSIZE/apps/ (the RPM package leaves those
+# folders to the system's packages).
+set(GUESS_DESKTOP_ICON_SIZES 16 22 24 32 48 64 128 256 512)
 install(FILES src/guess.svg DESTINATION ${icons}/scalable/apps COMPONENT desktop)
 if(GUESS_RSVG_CONVERT)
     set(pngs "")
-    foreach(size 16 22 24 32 48 64 128 256 512)
+    foreach(size IN LISTS GUESS_DESKTOP_ICON_SIZES)
         set(png ${PROJECT_BINARY_DIR}/hicolor/${size}x${size}/apps/guess.png)
         guess_render_icon(${PROJECT_SOURCE_DIR}/src/guess.svg ${size} ${png})
         install(FILES ${png} DESTINATION ${icons}/${size}x${size}/apps COMPONENT desktop)

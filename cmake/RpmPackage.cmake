@@ -24,7 +24,7 @@ set(CPACK_RPM_PACKAGE_AUTOREQPROV OFF)
 set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/share/applications /usr/share/icons
     /usr/share/icons/hicolor /usr/share/icons/hicolor/scalable /usr/share/icons/hicolor/scalable/apps
     /usr/share/man /usr/share/man/man6)
-foreach(size 16 22 24 32 48 64 128 256 512)
+foreach(size IN LISTS GUESS_DESKTOP_ICON_SIZES)
     list(APPEND CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
         /usr/share/icons/hicolor/${size}x${size} /usr/share/icons/hicolor/${size}x${size}/apps)
 endforeach()
