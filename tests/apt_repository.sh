@@ -56,10 +56,8 @@ serve "$work/changed"
 apt_for changed
 check refused apt_in changed apt-get update
 
-quiet gpg --batch --passphrase '' --quick-gen-key 'other <other@guess.invalid>' ed25519 sign never &&
-    cp -R "$repository" "$work/other" && rm "$work/other/dists/stable/Release.gpg" &&
-    quiet gpg --batch --yes --local-user other@guess.invalid --clearsign \
-        --output "$work/other/dists/stable/InRelease" "$work/other/dists/stable/Release" || exit 1
+cp -R "$repository" "$work/other" && rm "$work/other/dists/stable/Release.gpg" || exit 1
+sign_as_other "$work/other/dists/stable/Release" "$work/other/dists/stable/InRelease" --clearsign
 serve "$work/other"
 apt_for other
 check refused apt_in other apt-get update

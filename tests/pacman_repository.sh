@@ -52,18 +52,15 @@ check quiet pacman_in -Sy guess
 check plays "$work/root/usr/bin/guess"
 
 # The next version at the same address, newer than the last.
-(cd "$work" && GUESS_PACKAGES="$work/next-packages" "$cpack" --config "$native/CPackConfig.cmake" -G External \
-    -D CPACK_PACKAGE_VERSION="$next" -B "$work/next" >/dev/null) || exit 1
-make_repository "$work/next-dist" "$work/next-packages"
+make_next External
 rm -rf "$work/www"/* && cp -R "$work/next-dist/arch/." "$work/www" || exit 1
 check quiet pacman_in -Syu
 check test "$(pacman_in -Q guess)" = "guess $next-1"
 
 # A database signed by another key is refused.
-gpg --batch --passphrase '' --quick-gen-key 'other <other@guess.invalid>' ed25519 sign never 2>/dev/null &&
-    for file in "$work"/www/*/guess.db; do
-        gpg --batch --yes --local-user other@guess.invalid --detach-sign --output "$file.sig" "$file" 2>/dev/null
-    done || exit 1
+for file in "$work"/www/*/guess.db; do
+    sign_as_other "$file" "$file.sig" --detach-sign
+done
 rm -rf "$work/root/var/lib/pacman/sync"
 check refused pacman_in -Sy
 exit $fail

@@ -9,6 +9,12 @@
 #                                  PACKAGES lists, and runs the repository's
 #                                  script on them (`cmake`, `script` and
 #                                  `settings`, from the arguments)
+#   make_next GENERATOR            the packages of the next version, `next`,
+#                                  made by GENERATOR from the build for this
+#                                  machine (`cpack`, `native`), and their
+#                                  repository, in $work/next-dist
+#   sign_as_other FILE OUTPUT HOW...  FILE signed by another key than the
+#                                  release's, as gpg's options HOW say
 #   serve DIR                      serves DIR as a static web server does, on
 #                                  127.0.0.1, and sets `address` to its URL
 #   plays PROGRAM                  a game of it, through a pipe, is won by 5
@@ -22,6 +28,18 @@ make_keys "$work/keys" && use_keys "$work/keys" || exit 1
 make_repository() {
     mkdir -p "$1" && xargs cp -t "$1" <"$2" || exit 1
     quiet "$cmake" -D GUESS_SETTINGS="$settings" -D PACKAGES="$2" -D DIST="$1" -P "$script" || exit 1
+}
+make_next() {
+    (cd "$work" && GUESS_PACKAGES="$work/next-packages" "$cpack" --config "$native/CPackConfig.cmake" -G "$1" \
+        -D CPACK_PACKAGE_VERSION="$next" -B "$work/next" >/dev/null) || exit 1
+    make_repository "$work/next-dist" "$work/next-packages"
+}
+sign_as_other() {
+    gpg --list-secret-keys other@guess.invalid >/dev/null 2>&1 ||
+        quiet gpg --batch --passphrase '' --quick-gen-key 'other <other@guess.invalid>' ed25519 sign never || exit 1
+    file=$1 output=$2
+    shift 2
+    quiet gpg --batch --yes --local-user other@guess.invalid "$@" --output "$output" "$file" || exit 1
 }
 serve() {
     rm -f "$work/port"

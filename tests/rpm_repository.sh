@@ -59,9 +59,7 @@ check quiet zypper_in install guess
 check plays "$work/zypper/usr/bin/guess"
 
 # The next version at the same address: both update to it.
-(cd "$work" && GUESS_PACKAGES="$work/next-packages" "$cpack" --config "$native/CPackConfig.cmake" -G RPM \
-    -D CPACK_PACKAGE_VERSION="$next" -B "$work/next" >/dev/null) || exit 1
-make_repository "$work/next-dist" "$work/next-packages"
+make_next RPM
 rm -rf "$work/www"/* && cp -R "$work/next-dist/rpm/." "$work/www" || exit 1
 check quiet dnf_in --refresh upgrade
 check test "$(installed "$work/dnf/root")" = "$next"
@@ -70,15 +68,13 @@ check quiet zypper_in update
 check test "$(installed "$work/zypper")" = "$next"
 
 # A changed index, or one signed by another key, is refused.
-gpg --batch --passphrase '' --quick-gen-key 'other <other@guess.invalid>' ed25519 sign never 2>/dev/null || exit 1
 for mutation in changed other; do
     rm -rf "$work/www"/* "$work/dnf/cache" "$work/dnf/root" "$work/zypper" && cp -R "$rpm/." "$work/www" || exit 1
     primary=$(ls "$work"/www/repodata/*-primary.xml.gz)
     case $mutation in
     changed) gzip -dc "$primary" | sed 's|<summary>[^<]*|<summary>something else|' | gzip -9n >"$primary.new" &&
         mv "$primary.new" "$primary" ;;
-    other) gpg --batch --yes --local-user other@guess.invalid --armor --detach-sign \
-        --output "$work/www/repodata/repomd.xml.asc" "$work/www/repodata/repomd.xml" 2>/dev/null ;;
+    other) sign_as_other "$work/www/repodata/repomd.xml" "$work/www/repodata/repomd.xml.asc" --armor --detach-sign ;;
     esac || exit 1
     check refused dnf_in install guess
     zypper_in addrepo "$address" guess >/dev/null 2>&1
