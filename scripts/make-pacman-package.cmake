@@ -3,18 +3,20 @@
 
 # Makes the Arch package, as CPack's External generator runs it once it has
 # staged the package's components under /usr (cmake/PacmanPackage.cmake):
-# makepkg packs them as packaging/arch/PKGBUILD.in says. makepkg refuses
-# to run as root: run by root, it runs as nobody. It records where it
-# built in the package, so it builds in a folder named by the package, the
-# same in every build, one at a time; and it takes the commit's time
-# (SOURCE_DATE_EPOCH) for its files and its build date.
+# makepkg packs them as packaging/arch/PKGBUILD.in says, taking the
+# commit's time (SOURCE_DATE_EPOCH) for its files and its build date.
+# makepkg writes the folder it built in into the package, so every build
+# shows it the same one, /tmp/NAME: a folder of the build's own, mounted
+# over /tmp in a mount namespace of its own (unshare), which no other
+# build and no other user sees. There makepkg runs as an ordinary user,
+# as it asks, whoever runs the build; what it writes is the builder's.
 include(${CPACK_GUESS_SETTINGS})
 set(name ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-1-${GUESS_PACMAN_ARCHITECTURE})
-set(work /tmp/guess-makepkg/${name})
 set(package ${name}.pkg.tar.zst)
-file(MAKE_DIRECTORY /tmp/guess-makepkg)
-file(LOCK /tmp/guess-makepkg/${name}.lock)
-file(REMOVE_RECURSE ${work})
+set(private ${CPACK_TOPLEVEL_DIRECTORY}/makepkg)
+set(work ${private}/${name})
+set(seen /tmp/${name})  # where makepkg sees it
+file(REMOVE_RECURSE ${private})
 file(MAKE_DIRECTORY ${work})
 file(COPY ${CPACK_TEMPORARY_DIRECTORY}/ DESTINATION ${work}/files
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
@@ -35,21 +37,22 @@ PKGEXT='.pkg.tar.zst'
 SRCEXT='.src.tar.gz'
 COMPRESSZST=(zstd -c -q -19 -T1 -)
 PACKAGER='${CPACK_PACKAGE_CONTACT}'
-BUILDDIR='${work}/build'
-PKGDEST='${work}'
-SRCDEST='${work}/sources'
-LOGDEST='${work}/logs'
+BUILDDIR='${seen}/build'
+PKGDEST='${seen}'
+SRCDEST='${seen}/sources'
+LOGDEST='${seen}/logs'
 ")
-set(as_user "")
-execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
-if(uid STREQUAL "0")
-    execute_process(COMMAND chown -R nobody ${work} COMMAND_ERROR_IS_FATAL ANY)
-    set(as_user ${GUESS_SETPRIV} --reuid=nobody --regid=nogroup --clear-groups)
+execute_process(COMMAND ${GUESS_UNSHARE} --map-root-user --mount sh -c [[
+    mount --bind "$1" /tmp && cd "$2" && shift 2 && exec "$0" --map-user=65534 --map-group=65534 "$@"]]
+        ${GUESS_UNSHARE} ${private} ${seen}
+        ${CMAKE_COMMAND} -E env HOME=${seen} SOURCE_DATE_EPOCH=${GUESS_SOURCE_DATE_EPOCH}
+        ${GUESS_MAKEPKG} --config ${seen}/makepkg.conf --nodeps --noconfirm
+    RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "makepkg failed in a mount namespace of its own (${GUESS_UNSHARE} --map-root-user "
+        "--mount): where it says nothing above, this system allows no user namespaces, which the Arch "
+        "package is made in so that every build records the same folder.")
 endif()
-execute_process(COMMAND ${as_user} ${CMAKE_COMMAND} -E env HOME=${work} SOURCE_DATE_EPOCH=${GUESS_SOURCE_DATE_EPOCH}
-        ${GUESS_MAKEPKG} --config ${work}/makepkg.conf --nodeps --noconfirm
-    WORKING_DIRECTORY ${work} COMMAND_ERROR_IS_FATAL ANY)
 file(COPY_FILE ${work}/${package} ${CPACK_TEMPORARY_DIRECTORY}/${package})
-file(REMOVE_RECURSE ${work})
-file(LOCK /tmp/guess-makepkg/${name}.lock RELEASE)
+file(REMOVE_RECURSE ${private})
 set(CPACK_EXTERNAL_BUILT_PACKAGES ${CPACK_TEMPORARY_DIRECTORY}/${package})
