@@ -6,8 +6,7 @@
 # architecture is dpkg's name for the compiler's target, and dpkg-shlibdeps
 # reckons its Depends from that architecture's own libraries: without them
 # it would fail only at the end, in words a player does not know.
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
-    OUTPUT_VARIABLE triplet OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+set(triplet ${GUESS_TARGET_TRIPLET})  # cmake/Packaging.cmake
 guess_product_tools(linux ${triplet} ON tools)
 guess_require_tools(missing GROUPS DEBIAN OTHER ${tools})
 if(missing)

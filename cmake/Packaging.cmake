@@ -20,3 +20,16 @@ set(CPACK_GUESS_SETTINGS ${GUESS_SETTINGS_FILE})
 # Every member of every package carries the commit's time
 # (cmake/SourceDateEpoch.cmake) rather than the time it was built.
 guess_setting(GUESS_SOURCE_DATE_EPOCH ${GUESS_SOURCE_DATE_EPOCH})
+
+# The product preset that makes this target's packages, which a package
+# this build does not make is asked of (cmake/CPackProject.cmake): the one
+# for the compiler's target, named by its GNU triplet.
+set(GUESS_TARGET_TRIPLET "")
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
+        OUTPUT_VARIABLE GUESS_TARGET_TRIPLET OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+endif()
+include(Presets)
+guess_product_of_triplet("${GUESS_TARGET_TRIPLET}" product)
+guess_setting(GUESS_PRODUCT_PRESET ${product})
+guess_setting(GUESS_TARGET_TRIPLET ${GUESS_TARGET_TRIPLET})
