@@ -51,6 +51,18 @@ function(guess_workflows tests products)
     set(${products} ${packaged} PARENT_SCOPE)
 endfunction()
 
+# Where the default build builds a product, in DIR (its own folder), packs
+# it, and records what it packed (cmake/CPackPackaged.cmake): the tests
+# build and pack it there (tests/CMakeLists.txt), and a release made of
+# that build takes it (scripts/release.cmake -D BUILT=DIR). Sets
+# <prefix>_DIR (DIR/PRESET), <prefix>_PACKAGES (DIR/PRESET-packages) and
+# <prefix>_RECORD (the record, in that folder).
+function(guess_product_build dir preset prefix)
+    set(${prefix}_DIR ${dir}/${preset} PARENT_SCOPE)
+    set(${prefix}_PACKAGES ${dir}/${preset}-packages PARENT_SCOPE)
+    set(${prefix}_RECORD ${dir}/${preset}-packages/packages PARENT_SCOPE)
+endfunction()
+
 # Sets `preset` to the product whose GUESS_CROSS_TRIPLET is TRIPLET, or "".
 function(guess_product_of_triplet triplet preset)
     guess_workflows(tests products)

@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# How scripts/release.cmake runs its steps, and checks the keys it is given
-# before it builds anything; the order of things is its own.
+# How scripts/release.cmake runs its steps, checks the keys it is given
+# before it builds anything, and takes the products of a build that has
+# them; the order of things is its own.
 include(${CMAKE_CURRENT_LIST_DIR}/OpenPGP.cmake)
 
 # Stops unless the keys given in the environment can sign: a PKCS#12 file
@@ -41,3 +42,31 @@ function(guess_release_step work dir what)
     endif()
 endfunction()
 
+# Takes into RECORD the packages that a build of the `default` preset in
+# BUILT packed of PRESET (cmake/Presets.cmake, guess_product_build), of the
+# commit whose settings the release has; but where that packaging signs a
+# file (GUESS_AUTHENTICODE_SIGNED) and a key is given (PFX), packs them
+# again from that build, into WORK/PRESET, signed.
+function(guess_take_built work built preset pfx record)
+    guess_product_build(${built} ${preset} product)
+    if(NOT EXISTS ${product_RECORD})
+        message(FATAL_ERROR "${built} holds no packages of ${preset}: build and test the `default` preset there first.")
+    endif()
+    # The build's own settings, not the release's, which this scope copied.
+    set(version ${PROJECT_VERSION})
+    set(time ${GUESS_SOURCE_DATE_EPOCH})
+    unset(PROJECT_VERSION)
+    unset(GUESS_SOURCE_DATE_EPOCH)
+    unset(GUESS_AUTHENTICODE_SIGNED)
+    include(${product_DIR}/guess-settings.cmake)
+    if(NOT PROJECT_VERSION STREQUAL version OR NOT GUESS_SOURCE_DATE_EPOCH STREQUAL time)
+        message(FATAL_ERROR "${product_DIR} is a build of another commit (guess ${PROJECT_VERSION} of "
+            "${GUESS_SOURCE_DATE_EPOCH}, not ${version} of ${time}): build the `default` preset again.")
+    endif()
+    if(pfx AND GUESS_AUTHENTICODE_SIGNED)
+        guess_release_step(${work} ${work} "${preset}: package, signed" ${CMAKE_COMMAND} -E env GUESS_PACKAGES=${record}
+            ${CMAKE_CPACK_COMMAND} --config ${product_DIR}/CPackConfig.cmake -B ${work}/${preset})
+    else()
+        file(COPY_FILE ${product_RECORD} ${record})
+    endif()
+endfunction()

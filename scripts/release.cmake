@@ -7,24 +7,15 @@
 # its packages, the manifests of Windows' package managers, and the
 # checksums of it all; signed where keys are given. It runs no test: CI
 # tests the commit, this builds what ships.
-#   cmake [-D DIST=DIR] [-D FROM=guess-VERSION.tar.gz] -P scripts/release.cmake
+#   cmake [-D DIST=DIR] [-D FROM=guess-VERSION.tar.gz | -D BUILT=BUILD_DIR] -P scripts/release.cmake
 # DIST is dist/ at the top of the checkout unless given. FROM makes the
 # products again from a released source tarball instead, with no git, to
-# compare them with the released ones. The keys come from the environment,
+# compare them with the released ones. BUILT makes none: it takes the
+# products that a build of the `default` preset of this commit built,
+# packed and tested, as that build holds them (cmake/Presets.cmake,
+# guess_product_build), and packs again, with the key, only what holds a
+# file to sign (the Windows program). The keys come from the environment,
 # so that no secret is on a command line or in a cache:
-#   GUESS_AUTHENTICODE_PFX       a PKCS#12 file and its password: the Windows
-#   GUESS_AUTHENTICODE_PASSWORD  program is signed before it is packaged, and
-#                                so is the installer (cmake/Authenticode.cmake)
-#   GUESS_GPG_KEY                a key in the caller's keyring (GNUPGHOME is
-#                                respected): SHA256SUMS.asc and the signatures
-#                                of the repositories
-# The address where its files will be published, which the manifests of
-# Windows' package managers name, is GUESS_DOWNLOAD_URL, given with -D or in
-# the environment (https://example.org/guess/1.0.0/, say).
-# With -D CHECK_TOOLS=ON it only says whether every tool is installed.
-#
-# Each part is a script of its own, which this one runs in order; what each
-# product ships is what its packaging recorded (cmake/CPackPackaged.cmake).
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(top ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 if(NOT DIST)
@@ -64,6 +55,9 @@ else()
     endif()
 endif()
 guess_release_keys()
+if(BUILT)
+    get_filename_component(BUILT ${BUILT} ABSOLUTE)
+endif()
 
 # Built in a temporary directory, which goes at the end; if anything fails,
 # it stays, with the logs of every step (cmake/ReleaseSteps.cmake).
@@ -109,11 +103,14 @@ endfunction()
 part("the SBOM" make-sbom.cmake -D SOURCE=${source} -D TARBALL=${out}/${name}.tar.gz -D OUTPUT=${out}/${name}.spdx)
 message(STATUS "Source SBOM: ${name}.spdx")
 
-# Every product configured first, then built and packaged by its workflow.
+# Every product configured first, then built and packaged by its workflow;
+# or, from a build that has them, taken as it packed them.
 guess_workflows(tests products)
-foreach(preset IN LISTS products)
-    guess_release_step(${work} ${source} "${preset}: configure" ${CMAKE_COMMAND} --preset ${preset})
-endforeach()
+if(NOT BUILT)
+    foreach(preset IN LISTS products)
+        guess_release_step(${work} ${source} "${preset}: configure" ${CMAKE_COMMAND} --preset ${preset})
+    endforeach()
+endif()
 cmake_host_system_information(RESULT jobs QUERY NUMBER_OF_LOGICAL_CORES)
 list(LENGTH products total)
 set(count 0)
@@ -124,8 +121,12 @@ foreach(preset IN LISTS products)
     message(STATUS "[${count}/${total}] ${preset}: ${product_DISPLAY}")
     string(TIMESTAMP start %s)
     set(record ${work}/${preset}.packages)
-    guess_release_step(${work} ${source} "${preset}: build and package" ${CMAKE_COMMAND} -E env GUESS_PACKAGES=${record}
-        CMAKE_BUILD_PARALLEL_LEVEL=${jobs} ${CMAKE_COMMAND} --workflow --preset ${preset})
+    if(BUILT)
+        guess_take_built(${work} ${BUILT} ${preset} "${pfx}" ${record})
+    else()
+        guess_release_step(${work} ${source} "${preset}: build and package" ${CMAKE_COMMAND} -E env GUESS_PACKAGES=${record}
+            CMAKE_BUILD_PARALLEL_LEVEL=${jobs} ${CMAKE_COMMAND} --workflow --preset ${preset})
+    endif()
     file(STRINGS ${record} packages)
     file(COPY ${packages} DESTINATION ${out})
     file(READ ${record} lines)

@@ -2,26 +2,24 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# The Debian repository of a release (scripts/make-apt-repository.cmake),
-# made of the Debian packages the products shipped, signed with a
-# throwaway key, and served as a static web server serves it: apt, as a
-# player's machine runs it but with a state and settings of its own that
-# trust the repository's key alone, offers the version for this machine and
-# fetches the very package built. An index changed after signing, or a
-# repository signed by another key, is refused. It is dated with the
-# commit's time.
-#   apt_repository.sh CMAKE MAKE_APT_REPOSITORY SETTINGS PACKAGES COMMIT_TIME
-cmake=$1 script=$2 settings=$3 packages=$4 time=$5
+# The Debian repository of a release (scripts/make-apt-repository.cmake,
+# tests/release.sh), of the Debian packages the products shipped, served as
+# a static web server serves it: apt, as a player's machine runs it but
+# with a state and settings of its own that trust the key the release
+# publishes alone, offers the version for this machine and fetches the very
+# package built. An index changed after signing, or a repository signed by
+# another key, is refused. It is dated with the commit's time.
+#   apt_repository.sh RELEASE_DIR PACKAGES COMMIT_TIME
+release=$1 packages=$2 time=$3
 . "$(dirname "$0")/repository.sh"
 
-make_repository "$work/dist" "$packages"
-repository=$work/dist/apt keyring=$work/dist/guess-archive-keyring.gpg
-release=$repository/dists/stable/Release
-check grep -qx "Date: $(LC_ALL=C date -u -d "@$time" '+%a, %d %b %Y %H:%M:%S UTC')" "$release"
+repository=$dist/apt
+release_file=$repository/dists/stable/Release
+check grep -qx "Date: $(LC_ALL=C date -u -d "@$time" '+%a, %d %b %Y %H:%M:%S UTC')" "$release_file"
 check test "$(ls "$repository/pool")" = "$(grep '\.deb$' "$packages" | sed 's|.*/||' | LC_ALL=C sort)"
 for deb in $(grep '\.deb$' "$packages"); do
     architecture=$(dpkg-deb -f "$deb" Architecture)
-    check grep -q "^Architectures: .*\\b$architecture\\b" "$release"
+    check grep -q "^Architectures: .*\\b$architecture\\b" "$release_file"
     check test -s "$repository/dists/stable/main/binary-$architecture/Packages.gz"
 done
 

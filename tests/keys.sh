@@ -9,7 +9,8 @@
 #                  gpg's agent listens on a socket in it, whose path must be
 #                  short), GUESS_GPG_KEY, GUESS_AUTHENTICODE_PFX and
 #                  GUESS_AUTHENTICODE_PASSWORD, and a throwaway address for
-#                  the release's files, GUESS_DOWNLOAD_URL; drop_keys stops
+#                  the release's files, GUESS_DOWNLOAD_URL ($download_url,
+#                  which a test may read); drop_keys stops
 #                  that copy's agent and removes it, never a GNUPGHOME of
 #                  the caller's
 #   rpm_body RPM   what follows an RPM package's signature header: its
@@ -21,6 +22,7 @@
 # as everything else in a release carries the commit's, so that the same
 # files signed twice are the same bytes.
 keys_made=1767225600 keys_sign=1767312000  # 2026-01-01 and the day after
+download_url=https://downloads.invalid/guess/
 
 make_keys() {
     mkdir -p "$1/gnupg" && chmod 700 "$1/gnupg" &&
@@ -37,7 +39,7 @@ use_keys() {
     keys_home=$(mktemp -d) && cp -R "$1/gnupg/." "$keys_home" || return 1
     export GNUPGHOME=$keys_home GUESS_GPG_KEY=test@guess.invalid
     export GUESS_AUTHENTICODE_PFX="$1/sign.pfx" GUESS_AUTHENTICODE_PASSWORD=throwaway
-    export GUESS_DOWNLOAD_URL=https://downloads.invalid/guess/
+    export GUESS_DOWNLOAD_URL=$download_url
 }
 drop_keys() { [ -z "${keys_home:-}" ] || { gpgconf --homedir "$keys_home" --kill all; rm -rf "$keys_home"; }; }
 rpm_body() {

@@ -2,39 +2,38 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# The Arch repositories of a release (scripts/make-pacman-repository.cmake),
-# made of the Arch packages the products shipped, with a throwaway key: one
-# for each architecture, each package with its signature, and a database
-# dated with the commit's time and signed. Served as a static web server
-# serves them, pacman, with a root and a keyring of its own that trust the
-# repository's key alone and require signed databases and packages, installs
-# the package for this machine, which plays; then takes the next version,
-# made from the same build, put at the same address. A database signed by
-# another key is refused.
-#   pacman_repository.sh CMAKE MAKE_PACMAN_REPOSITORY SETTINGS PACKAGES COMMIT_TIME CPACK NATIVE_BUILD NEXT_VERSION
-cmake=$1 script=$2 settings=$3 packages=$4 time=$5 cpack=$6 native=$7 next=$8
+# The Arch repositories of a release (scripts/make-pacman-repository.cmake,
+# tests/release.sh), of the Arch packages the products shipped: one for
+# each architecture, each package as the release ships it at its top, with
+# its signature, and a database dated with the commit's time and signed,
+# all with the key the release publishes. Served as a static web server
+# serves them, pacman, with a root and a keyring of its own that trust that
+# key alone and require signed databases and packages, installs the package
+# for this machine, which plays; then takes the next version, made from the
+# same build, put at the same address. A database signed by another key is
+# refused.
+#   pacman_repository.sh RELEASE_DIR PACKAGES COMMIT_TIME CMAKE MAKE_PACMAN_REPOSITORY SETTINGS CPACK NATIVE_BUILD NEXT_VERSION
+release=$1 packages=$2 time=$3 cmake=$4 script=$5 settings=$6 cpack=$7 native=$8 next=$9
 . "$(dirname "$0")/repository.sh"
 
-make_repository "$work/dist" "$packages"
 for built in $(grep '\.pkg\.tar\.zst$' "$packages"); do
     name=$(basename "$built")
     architecture=${name%.pkg.tar.zst}
     architecture=${architecture##*-}
-    folder=$work/dist/arch/$architecture
-    check cmp "$folder/$name" "$built"
+    folder=$dist/arch/$architecture
+    check cmp "$folder/$name" "$dist/$name"
     for file in "$folder/$name" "$folder/guess.db" "$folder/guess.files"; do
-        check quiet gpg --verify "$file.sig" "$file"
+        check signed "$file" "$file.sig"
     done
     check test "$(TZ=UTC0 tar -tzvf "$folder/guess.db" | awk '{ print $4 }' | sort -u)" = \
         "$(date -u -d "@$time" +%Y-%m-%d)"
 done
 
 # pacman in a root of its own, which trusts the repository's key alone.
-mkdir "$work/www" && cp -R "$work/dist/arch/." "$work/www" || exit 1
+mkdir "$work/www" && cp -R "$dist/arch/." "$work/www" || exit 1
 serve "$work/www"
-gpg --batch --export test@guess.invalid >"$work/key.gpg" 2>/dev/null || exit 1
 mkdir -p "$work/root/var/lib/pacman" "$work/cache" "$work/hooks" &&
-    quiet pacman-key --gpgdir "$work/keyring" --init && quiet pacman-key --gpgdir "$work/keyring" --add "$work/key.gpg" &&
+    quiet pacman-key --gpgdir "$work/keyring" --init && quiet pacman-key --gpgdir "$work/keyring" --add "$keyring" &&
     quiet pacman-key --gpgdir "$work/keyring" --lsign-key test@guess.invalid || exit 1
 cat >"$work/pacman.conf" <<EOF || exit 1
 [options]

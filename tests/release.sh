@@ -3,17 +3,18 @@
 # SPDX-License-Identifier: MIT
 
 # A release made as a release manager makes one, with throwaway keys
-# (tests/keys.sh, kept in WORK_DIR/keys, with which .ci/reproducible signs
-# its own to compare): of the commit checked out, or where the sources have
-# changes not committed, of a commit of them as they are, at the same time.
-# It ships every package the products shipped here (PACKAGES), as the same
-# files build the same bytes: the same, or signed where they hold a Windows
-# program and the same once the signatures are off; an RPM package signed,
-# and the same less its signature. Its checksums and signatures verify, its
-# source tarball holds the commit, and its repositories are signed with the
-# key it publishes and hold the packages it ships.
-#   release.sh SOURCE_DIR CMAKE WORK_DIR PACKAGES
-source=$1 cmake=$2 work=$3 packages=$4
+# (tests/keys.sh, kept in WORK_DIR/keys for the tests of its parts and for
+# .ci/reproducible, which signs its own with them), of the products this
+# build built, packed and tested (BUILD_DIR): of the commit checked out,
+# or where the sources have changes not committed, of a commit of them as
+# they are, at the same time. It ships every package the products shipped
+# (PACKAGES): the same, or signed where it holds a Windows program and the
+# same once the signatures are off; an RPM package signed, and the same
+# less its signature. Its checksums list every file and verify, with their
+# signature, and its source tarball holds the commit. The tests of its
+# parts (tests/release.cmake) read it in WORK_DIR/dist.
+#   release.sh SOURCE_DIR CMAKE WORK_DIR PACKAGES BUILD_DIR
+source=$1 cmake=$2 work=$3 packages=$4 build=$5
 rm -rf "$work" && mkdir -p "$work" || exit 1
 trap 'drop_keys' EXIT
 . "$(dirname "$0")/check.sh"
@@ -31,7 +32,7 @@ else
         git -c user.name=test -c user.email=test@guess.invalid commit -q -m release) || exit 1
 fi
 dist=$work/dist
-"$cmake" -D DIST="$dist" -P "$repo/scripts/release.cmake" || exit 1
+"$cmake" -D DIST="$dist" -D BUILT="$build" -P "$repo/scripts/release.cmake" || exit 1
 cd "$dist" || exit 1
 
 # Every package, and nothing else but the sources, the repository and the
@@ -43,27 +44,7 @@ check test "$(ls | LC_ALL=C sort)" = "$(printf '%s\n' "$shipped" "$tarball" "$na
     winget scoop guess-archive-keyring.gpg SHA256SUMS SHA256SUMS.asc | LC_ALL=C sort)"
 check test "$(cut -d ' ' -f 3 SHA256SUMS)" = "$(find . -type f ! -name 'SHA256SUMS*' | sed 's|^\./||' | LC_ALL=C sort)"
 check quiet sha256sum -c SHA256SUMS
-check quiet gpg --verify SHA256SUMS.asc SHA256SUMS
-# The repositories: signed with the key published beside them, and of
-# the very packages released.
-check quiet gpgv --keyring "$dist/guess-archive-keyring.gpg" apt/dists/stable/InRelease
-check quiet gpgv --keyring "$dist/guess-archive-keyring.gpg" rpm/repodata/repomd.xml.asc rpm/repodata/repomd.xml
-for file in $(find arch -name '*.sig'); do
-    check quiet gpgv --keyring "$dist/guess-archive-keyring.gpg" "$file" "${file%.sig}"
-done
-for package in $(ls apt/pool/* rpm/*.rpm arch/*/*.pkg.tar.zst); do check cmp "$package" "$(basename "$package")"; done
-check test "$(ls apt/pool rpm arch/* | grep -e '\.deb$' -e '\.rpm$' -e '\.zst$' | LC_ALL=C sort)" = \
-    "$(echo "$shipped" | grep -e '\.deb$' -e '\.rpm$' -e '\.zst$')"
-
-# The manifests name the installer and its .zip as released, signed: their
-# checksums are in them (tests/manifests_test.py checks the rest).
-msi=$(ls ./*.msi)
-for file in "$msi" "${msi%.msi}.zip"; do
-    sum=$(sha256sum "$file" | cut -d ' ' -f 1)
-    check sh -c 'grep -rqi "$1" winget scoop' - "$sum"
-    check grep -rqF "$GUESS_DOWNLOAD_URL${file#./}" winget scoop
-done
-
+check quiet gpgv --keyring "$dist/guess-archive-keyring.gpg" SHA256SUMS.asc SHA256SUMS
 # The sources: the commit's files, and its time where git put it.
 check test "$(tar -tzf "$tarball" | grep -v '/$' | sed "s|^$name/||" | LC_ALL=C sort)" = \
     "$(git -C "$repo" ls-files | LC_ALL=C sort)"

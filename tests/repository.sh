@@ -2,37 +2,37 @@
 # SPDX-License-Identifier: MIT
 
 # Sourced by the tests of a release's repositories, once they have their
-# arguments: a folder of their own, `work`, which goes at the end with every
-# server they started; throwaway keys, with which they sign (tests/keys.sh);
-# and what they do with them:
-#   make_repository DIST PACKAGES  copies into DIST every package that
-#                                  PACKAGES lists, and runs the repository's
-#                                  script on them (`cmake`, `script` and
-#                                  `settings`, from the arguments)
+# arguments: the release that tests/release.sh made, `release` (RELEASE_DIR,
+# with dist/ and keys/), whose files they read as `dist` and whose keys sign
+# what they make (tests/keys.sh); a folder of their own, `work`, which goes
+# at the end with every server they started; and what they do with them:
 #   make_next GENERATOR            the packages of the next version, `next`,
 #                                  made by GENERATOR from the build for this
 #                                  machine (`cpack`, `native`), and their
-#                                  repository, in $work/next-dist
+#                                  repository (`cmake`, `script` and
+#                                  `settings`, from the arguments), in
+#                                  $work/next-dist
 #   sign_as_other FILE OUTPUT HOW...  FILE signed by another key than the
 #                                  release's, as gpg's options HOW say
 #   serve DIR                      serves DIR as a static web server does, on
 #                                  127.0.0.1, and sets `address` to its URL
 #   plays PROGRAM                  a game of it, through a pipe, is won by 5
+#   signed FILE SIGNATURE          SIGNATURE of FILE verifies with the key the
+#                                  release publishes, `keyring`
 work=$(mktemp -d) || exit 1
 servers=''
 trap '[ -z "$servers" ] || kill $servers 2>/dev/null; drop_keys; rm -rf "$work"' EXIT
 . "$(dirname "$0")/check.sh"
 . "$(dirname "$0")/keys.sh"
-make_keys "$work/keys" && use_keys "$work/keys" || exit 1
+use_keys "$release/keys" || exit 1
+dist=$release/dist keyring=$release/dist/guess-archive-keyring.gpg
 
-make_repository() {
-    mkdir -p "$1" && xargs cp -t "$1" <"$2" || exit 1
-    quiet "$cmake" -D GUESS_SETTINGS="$settings" -D PACKAGES="$2" -D DIST="$1" -P "$script" || exit 1
-}
 make_next() {
     (cd "$work" && GUESS_PACKAGES="$work/next-packages" "$cpack" --config "$native/CPackConfig.cmake" -G "$1" \
         -D CPACK_PACKAGE_VERSION="$next" -B "$work/next" >/dev/null) || exit 1
-    make_repository "$work/next-dist" "$work/next-packages"
+    mkdir -p "$work/next-dist" && xargs cp -t "$work/next-dist" <"$work/next-packages" || exit 1
+    quiet "$cmake" -D GUESS_SETTINGS="$settings" -D PACKAGES="$work/next-packages" -D DIST="$work/next-dist" \
+        -P "$script" || exit 1
 }
 sign_as_other() {
     gpg --list-secret-keys other@guess.invalid >/dev/null 2>&1 ||
@@ -62,3 +62,4 @@ server.serve_forever()' "$1" "$work/port" &
     address=http://127.0.0.1:$(cat "$work/port")/
 }
 plays() { [ "$(printf '5\n' | "$1")" = "Enter number from 0 to 9 just here to zembrate : That's your victory!" ]; }
+signed() { quiet gpgv --keyring "$keyring" "$2" "$1"; }
