@@ -9,7 +9,9 @@
 # target's own libraries, installed for its architecture, as they are what
 # the package depends on; the static program with none.
 set(launcher "")
+set(label product)
 if(product_EMULATOR)
+    set(label emulated)
     # The emulator is on PATH, where the tools were looked for.
     set(emulator ${product_EMULATOR})
     list(POP_FRONT emulator qemu)
@@ -33,7 +35,7 @@ foreach(program path IN ZIP_LISTS programs paths)
     if(kind STREQUAL "dynamic" AND NOT product_DEB)
         continue()  # there are no libraries of its architecture to play it with
     endif()
-    guess_play(${prefix} SUITES game terminal ARGS --program=${path} ${launcher})
+    guess_play(${prefix} SUITES game terminal ARGS --program=${path} ${launcher} LABEL ${label})
 endforeach()
 
 if(product_STATIC)
@@ -41,7 +43,7 @@ if(product_STATIC)
         ${dir}/guess-static.link-trace static)
     # Processors the static program must start on too play the pipe table.
     foreach(cpu IN LISTS product_ALSO_ON)
-        guess_play(${preset}-static-${cpu} SUITES game FILTER "Pipe/*"
+        guess_play(${preset}-static-${cpu} SUITES game FILTER "Pipe/*" LABEL emulated
             ARGS --program=${dir}/static/guess --launcher=${qemu} --launcher=-cpu --launcher=${cpu})
     endforeach()
     if(NOT product_EMULATOR)

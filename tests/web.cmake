@@ -18,7 +18,9 @@ set_tests_properties(${preset}.next-page PROPERTIES FIXTURES_SETUP ${preset}-nex
 add_test(NAME ${preset}.served
     COMMAND ${GUESS_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/web_test.py ${browser} ${dir} served
         ${next_page} ${GUESS_NEXT_VERSION})
-set_tests_properties(${preset}.served PROPERTIES FIXTURES_REQUIRED ${preset}-next-page)
+set_tests_properties(${preset}.served PROPERTIES FIXTURES_REQUIRED ${preset}-next-page COST 22)
+set_tests_properties(${preset}.file PROPERTIES COST 14)
+set_tests_properties(${preset}.file ${preset}.served PROPERTIES LABELS browser)
 
 # The .zip holds the page as it is served, with its notices, and a README
 # for the player who unpacks it.

@@ -12,11 +12,11 @@ set(exe ${dir}/guess.exe)
 set(wine ${CMAKE_CURRENT_SOURCE_DIR}/wine.sh ${PROJECT_BINARY_DIR}/wineprefix)
 add_test(NAME ${preset}.wine-start COMMAND ${wine} start)
 add_test(NAME ${preset}.wine-stop COMMAND ${wine} stop)
-set_tests_properties(${preset}.wine-start PROPERTIES FIXTURES_SETUP wine)
+set_tests_properties(${preset}.wine-start PROPERTIES FIXTURES_SETUP wine COST 12)
 set_tests_properties(${preset}.wine-stop PROPERTIES FIXTURES_CLEANUP wine)
 set(launcher ${wine} run)
 list(TRANSFORM launcher PREPEND --launcher=)
-guess_play(${preset} SUITES game wine_console
+guess_play(${preset} SUITES game wine_console LABEL wine
     ARGS --program=${exe} ${launcher} --eol=crlf
     PROPERTIES FIXTURES_REQUIRED wine)
 
@@ -36,4 +36,5 @@ set_tests_properties(${preset}.newer-installer PROPERTIES FIXTURES_SETUP ${prese
 add_test(NAME ${preset}.packages
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows_packages.sh ${exe} ${packages} ${newer_dir}/packages
         ${CMAKE_CURRENT_SOURCE_DIR}/wine.sh ${CMAKE_CURRENT_BINARY_DIR}/installer-wineprefix)
-set_tests_properties(${preset}.packages PROPERTIES FIXTURES_REQUIRED "${preset}-packages;${preset}-newer")
+set_tests_properties(${preset}.packages PROPERTIES FIXTURES_REQUIRED "${preset}-packages;${preset}-newer" COST 11)
+set_tests_properties(${preset}.wine-start ${preset}.wine-stop ${preset}.packages PROPERTIES LABELS wine)
