@@ -102,6 +102,9 @@ guess_tool(GUESS_CHROMIUM chromium chromium TEST_WEB)
 guess_tool(GUESS_CHROMEDRIVER chromedriver chromium-driver TEST_WEB)
 guess_tool(GUESS_OPENSSL openssl openssl TEST_RELEASE)
 guess_tool(GUESS_APT_GET apt-get apt TEST_RELEASE)
+# What shows a difference between two releases that should be the same
+# (.ci/reproducible).
+guess_tool(GUESS_DIFFOSCOPE diffoscope diffoscope-minimal REPRODUCIBLE)
 # The emulators are named by the presets; this package has them all.
 set(GUESS_EMULATOR_PACKAGE qemu-user)
 
