@@ -69,14 +69,15 @@ guess_tool(GUESS_GPG gpg gnupg GPG TEST_RELEASE)
 # What the tests use besides the tools of what they build: the games at
 # pipes and terminals; the checks of the sources; the desktop's menu entry
 # on a virtual screen; each platform's products (the Linux ones for other
-# processors under the emulators their presets name); and the release's
-# parts with throwaway keys.
+# processors under the emulators their presets name), and the web page in
+# WebKit too, on a virtual screen; and the release's parts with throwaway
+# keys.
 guess_package(libgtest-dev TEST_NATIVE)
 guess_tool(GUESS_CLANG_TIDY clang-tidy clang-tidy TEST_LINT)
 guess_tool(GUESS_CLANG_FORMAT clang-format clang-format TEST_LINT)
 guess_tool(GUESS_GROFF groff groff-base TEST_LINT)
 guess_tool(GUESS_EMXX em++ emscripten TEST_LINT)
-guess_tool(GUESS_XVFB Xvfb xvfb TEST_DESKTOP)
+guess_tool(GUESS_XVFB Xvfb xvfb TEST_DESKTOP TEST_WEBKIT)
 guess_tool(GUESS_XTERM xterm xterm TEST_DESKTOP)
 guess_tool(GUESS_XDOTOOL xdotool xdotool TEST_DESKTOP)
 guess_tool(GUESS_DESKTOP_FILE_VALIDATE desktop-file-validate desktop-file-utils TEST_DESKTOP)
@@ -100,6 +101,7 @@ guess_tool(GUESS_PYYAML /usr/lib/python3/dist-packages/yaml/__init__.py python3-
 guess_tool(GUESS_SELENIUM /usr/lib/python3/dist-packages/selenium/__init__.py python3-selenium TEST_WEB)
 guess_tool(GUESS_CHROMIUM chromium chromium TEST_WEB)
 guess_tool(GUESS_CHROMEDRIVER chromedriver chromium-driver TEST_WEB)
+guess_tool(GUESS_WEBKITWEBDRIVER WebKitWebDriver webkit2gtk-driver TEST_WEBKIT)
 guess_tool(GUESS_OPENSSL openssl openssl TEST_RELEASE)
 guess_tool(GUESS_APT_GET apt-get apt TEST_RELEASE)
 # What shows a difference between two releases that should be the same
