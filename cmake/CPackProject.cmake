@@ -3,8 +3,7 @@
 
 # Read by CPack once per package it makes: into each package only the
 # components it holds, under the prefix it installs them to where the
-# build names one (GUESS_PACKAGING_PREFIX_<GENERATOR>), with the commit's
-# time (cmake/Packaging.cmake).
+# build names one (GUESS_PACKAGING_PREFIX_<GENERATOR>).
 include(${CPACK_GUESS_SETTINGS})
 # A package this build does not make (cpack -G DEB in a build without
 # GUESS_DEBIAN_PACKAGE) would hold nothing: it is made by a product's build.
@@ -23,7 +22,4 @@ if(DEFINED GUESS_PACKAGING_PREFIX_${CPACK_GENERATOR})
     # Installed there, into the staging folder, as the install would be.
     set(CPACK_INSTALL_PREFIX ${GUESS_PACKAGING_PREFIX_${CPACK_GENERATOR}})
     set(CPACK_SET_DESTDIR ON)
-endif()
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(ENV{SOURCE_DATE_EPOCH} ${GUESS_SOURCE_DATE_EPOCH})
 endif()

@@ -25,6 +25,12 @@ endfunction()
 if(DEFINED GUESS_SOURCE_DATE_EPOCH)
     return()
 endif()
+# A new commit is a new time: a build configures itself again, even one
+# configured where SOURCE_DATE_EPOCH was set (CPack sets it, and may
+# configure the build again before it installs).
+if(NOT CMAKE_SCRIPT_MODE_FILE AND EXISTS ${PROJECT_SOURCE_DIR}/.git/logs/HEAD)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/.git/logs/HEAD)
+endif()
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
     set(GUESS_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
     return()
@@ -36,10 +42,6 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/.git)
         execute_process(COMMAND ${GUESS_GIT} log -1 --format=%ct
             WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
             OUTPUT_VARIABLE GUESS_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-    endif()
-    # A new commit is a new time: a build configures itself again.
-    if(NOT CMAKE_SCRIPT_MODE_FILE AND EXISTS ${PROJECT_SOURCE_DIR}/.git/logs/HEAD)
-        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/.git/logs/HEAD)
     endif()
 endif()
 if(NOT GUESS_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
