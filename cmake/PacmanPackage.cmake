@@ -12,6 +12,6 @@ set(CPACK_EXTERNAL_ENABLE_STAGING ON)
 set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/make-pacman-package.cmake)
 # Staged under /usr, where the package installs it.
 guess_setting(GUESS_PACKAGING_PREFIX_External /usr)
-foreach(name GUESS_PACMAN_ARCHITECTURE GUESS_SUMMARY GUESS_MAKEPKG GUESS_UNSHARE)
+foreach(name GUESS_PACMAN_ARCHITECTURE GUESS_SUMMARY GUESS_MAKEPKG GUESS_UNSHARE GUESS_SETPRIV)
     guess_setting(${name} ${${name}})
 endforeach()

@@ -7,17 +7,22 @@
 # commit's time (SOURCE_DATE_EPOCH) for its files and its build date.
 # makepkg writes the folder it built in into the package, so every build
 # shows it the same one, /tmp/NAME: a folder of the build's own, mounted
-# over /tmp in a mount namespace of its own (unshare), which no other
-# build and no other user sees. There makepkg runs as an ordinary user,
-# as it asks, whoever runs the build; what it writes is the builder's.
+# over /tmp in a mount namespace of its own (unshare), which no other build
+# and no other user sees. There makepkg runs as uid 65534, as it will not
+# run as root. Root makes the namespace alone and becomes 65534 (setpriv),
+# in a folder within one that only root may enter, which a chroot allows;
+# an ordinary user makes it in a user namespace of its own, in which it is
+# 65534 and what it writes is its own.
 include(${CPACK_GUESS_SETTINGS})
 set(name ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-1-${GUESS_PACMAN_ARCHITECTURE})
 set(package ${name}.pkg.tar.zst)
-set(private ${CPACK_TOPLEVEL_DIRECTORY}/makepkg)
+set(hidden ${CPACK_TOPLEVEL_DIRECTORY}/makepkg)
+set(private ${hidden}/tmp)  # seen as /tmp
 set(work ${private}/${name})
 set(seen /tmp/${name})  # where makepkg sees it
-file(REMOVE_RECURSE ${private})
+file(REMOVE_RECURSE ${hidden})
 file(MAKE_DIRECTORY ${work})
+file(CHMOD ${hidden} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 file(COPY ${CPACK_TEMPORARY_DIRECTORY}/ DESTINATION ${work}/files
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
     DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
@@ -42,17 +47,24 @@ PKGDEST='${seen}'
 SRCDEST='${seen}/sources'
 LOGDEST='${seen}/logs'
 ")
-execute_process(COMMAND ${GUESS_UNSHARE} --map-root-user --mount sh -c [[
-    mount --bind "$1" /tmp && cd "$2" && shift 2 && exec "$0" --map-user=65534 --map-group=65534 "$@"]]
-        ${GUESS_UNSHARE} ${private} ${seen}
-        ${CMAKE_COMMAND} -E env HOME=${seen} SOURCE_DATE_EPOCH=${GUESS_SOURCE_DATE_EPOCH}
+execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+if(uid STREQUAL "0")
+    execute_process(COMMAND chown -R 65534:65534 ${private} COMMAND_ERROR_IS_FATAL ANY)
+    set(namespace --mount)
+    set(as_65534 ${GUESS_SETPRIV} --reuid=65534 --regid=65534 --clear-groups)
+else()
+    set(namespace --map-root-user --mount)
+    set(as_65534 ${GUESS_UNSHARE} --map-user=65534 --map-group=65534)
+endif()
+execute_process(COMMAND ${GUESS_UNSHARE} ${namespace} sh -c [[mount --bind "$1" /tmp && cd "$2" && shift 2 && exec "$@"]]
+        - ${private} ${seen} ${as_65534} ${CMAKE_COMMAND} -E env HOME=${seen} SOURCE_DATE_EPOCH=${GUESS_SOURCE_DATE_EPOCH}
         ${GUESS_MAKEPKG} --config ${seen}/makepkg.conf --nodeps --noconfirm
     RESULT_VARIABLE failed)
 if(failed)
-    message(FATAL_ERROR "makepkg failed in a mount namespace of its own (${GUESS_UNSHARE} --map-root-user "
-        "--mount): where it says nothing above, this system allows no user namespaces, which the Arch "
-        "package is made in so that every build records the same folder.")
+    message(FATAL_ERROR "makepkg failed in a mount namespace of its own (${GUESS_UNSHARE} ${namespace}): where it "
+        "says nothing above, this system allows no such namespace, in which the Arch package is made so that "
+        "every build records the same folder.")
 endif()
 file(COPY_FILE ${work}/${package} ${CPACK_TEMPORARY_DIRECTORY}/${package})
-file(REMOVE_RECURSE ${private})
+file(REMOVE_RECURSE ${hidden})
 set(CPACK_EXTERNAL_BUILT_PACKAGES ${CPACK_TEMPORARY_DIRECTORY}/${package})
