@@ -71,8 +71,10 @@ add_test(NAME ${preset}.packages
         "${deb_architecture}" "${static_program}" "${product_RPM}" "${product_PACMAN}")
 set_tests_properties(${preset}.packages PROPERTIES FIXTURES_REQUIRED ${preset}-packages)
 if(product_DEB)
+    # In a folder of its own, as lintian leaves files in the one it is given.
     add_test(NAME ${preset}.lintian
-        COMMAND sh -c [[! grep '\.deb$' "$2" | xargs "$1" --pedantic -I | grep '^[EW]:']] - ${GUESS_LINTIAN} ${packages})
+        COMMAND sh -c [[TMPDIR=$(mktemp -d) && trap 'rm -rf "$TMPDIR"' EXIT && export TMPDIR &&
+            ! grep '\.deb$' "$2" | xargs "$1" --pedantic -I | grep '^[EW]:']] - ${GUESS_LINTIAN} ${packages})
     set_tests_properties(${preset}.lintian PROPERTIES FIXTURES_REQUIRED ${preset}-packages)
 endif()
 if(product_RPM)
