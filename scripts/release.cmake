@@ -16,6 +16,19 @@
 # guess_product_build), and packs again, with the key, only what holds a
 # file to sign (the Windows program). The keys come from the environment,
 # so that no secret is on a command line or in a cache:
+#   GUESS_AUTHENTICODE_PFX       a PKCS#12 file and its password: the Windows
+#   GUESS_AUTHENTICODE_PASSWORD  program is signed before it is packaged, and
+#                                so is the installer (cmake/Authenticode.cmake)
+#   GUESS_GPG_KEY                a key in the caller's keyring (GNUPGHOME is
+#                                respected): SHA256SUMS.asc and the signatures
+#                                of the repositories
+# The address where its files will be published, which the manifests of
+# Windows' package managers name, is GUESS_DOWNLOAD_URL, given with -D or in
+# the environment (https://example.org/guess/1.0.0/, say).
+# With -D CHECK_TOOLS=ON it only says whether every tool is installed.
+#
+# Each part is a script of its own, which this one runs in order; what each
+# product ships is what its packaging recorded (cmake/CPackPackaged.cmake).
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(top ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 if(NOT DIST)
