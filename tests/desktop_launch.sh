@@ -29,9 +29,10 @@ field() { sed -n "s/^$1=//p" "$entry"; }
 check test "$(field Terminal)" = true
 check test -f "$work/usr/share/icons/hicolor/scalable/apps/$(field Icon).svg"
 
-# A screen of its own, on a free display, which says when it is ready.
+# A screen of its own, on a free display, which says when it is ready; on
+# an abstract socket alone, so that it leaves no folder in /tmp.
 mkfifo "$work/display" || exit 1
-Xvfb -displayfd 3 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -nolisten tcp -nolisten unix 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 read -r display <"$work/display" || exit 1
 export DISPLAY=":$display"

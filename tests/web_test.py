@@ -18,6 +18,7 @@ WebKit.skips) are checked in Chromium alone.
 """
 
 import collections
+import ctypes
 import functools
 import gzip
 import http.server
@@ -169,8 +170,13 @@ class WebKit:
     def start(self, profile):
         if not self.screen:
             read, write = os.pipe()
-            self.screen = subprocess.Popen([self.xvfb, "-displayfd", str(write), "-nolisten", "tcp"],
-                                           pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            # On an abstract socket alone, which leaves no folder in /tmp; in
+            # a group of its own, so that waiting for a browser's processes
+            # (Page.quit) is not waiting for the screen.
+            self.screen = subprocess.Popen([self.xvfb, "-displayfd", str(write), "-nolisten", "tcp",
+                                            "-nolisten", "unix"],
+                                           pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                           start_new_session=True)
             os.close(write)
             with os.fdopen(read) as display:
                 os.environ["DISPLAY"] = ":" + display.readline().strip()
@@ -240,10 +246,22 @@ class Page(unittest.TestCase):
         for variable in ("XDG_CONFIG_HOME", "XDG_CACHE_HOME"):
             os.environ[variable] = profile.name
         self.browser = self.engine.start(profile.name)
-        self.addCleanup(self.browser.quit)
+        self.addCleanup(self.quit)
         self.addCleanup(self.stop_serving)
         self.browser.get(url)
         self.until(lambda: self.screen() == PROMPT, "the prompt")
+
+    def quit(self):
+        """Ends the browser, and waits for every process of it to end: WebKit's
+        web process outlives its browser a while, and writes in the profile
+        until it ends. Those this program started stay in its process
+        group, and those orphaned are its own to wait for (main)."""
+        self.browser.quit()
+        try:
+            while True:
+                os.waitid(os.P_PGID, os.getpgrp(), os.WEXITED)
+        except ChildProcessError:
+            pass
 
     def tearDown(self):
         self.assertEqual(self.engine.errors(self.browser), [], "nothing is refused or fails")
@@ -406,6 +424,9 @@ if __name__ == "__main__":
     Page.served = origin == "served"
     if Page.served:
         Page.next_dir, Page.next_version = sys.argv[6:8]
+    PR_SET_CHILD_SUBREAPER = 36
+    if ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1) != 0:
+        raise OSError(ctypes.get_errno(), "prctl(PR_SET_CHILD_SUBREAPER)")
     try:
         passed = unittest.main(argv=sys.argv[:1], exit=False).result.wasSuccessful()
     finally:
