@@ -10,7 +10,7 @@
 # over /tmp in a mount namespace of its own (unshare), which no other build
 # and no other user sees. There makepkg runs as uid 65534, as it will not
 # run as root. Root makes the namespace alone and becomes 65534 (setpriv),
-# in a folder within one that only root may enter, which a chroot allows;
+# in a folder within one that only root may enter, as a chroot allows too;
 # an ordinary user makes it in a user namespace of its own, in which it is
 # 65534 and what it writes is its own.
 include(${CPACK_GUESS_SETTINGS})
@@ -50,13 +50,19 @@ LOGDEST='${seen}/logs'
 execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 if(uid STREQUAL "0")
     execute_process(COMMAND chown -R 65534:65534 ${private} COMMAND_ERROR_IS_FATAL ANY)
-    set(namespace --mount)
+    # unshare would make the new namespace's mounts private, which a chroot
+    # refuses (its root is no mount): they stay as they are, and where one
+    # is shared with the world outside, the namespace makes them private
+    # itself, or fails.
+    set(namespace --mount --propagation unchanged)
     set(as_65534 ${GUESS_SETPRIV} --reuid=65534 --regid=65534 --clear-groups)
 else()
     set(namespace --map-root-user --mount)
     set(as_65534 ${GUESS_UNSHARE} --map-user=65534 --map-group=65534)
 endif()
-execute_process(COMMAND ${GUESS_UNSHARE} ${namespace} sh -c [[mount --bind "$1" /tmp && cd "$2" && shift 2 && exec "$@"]]
+execute_process(COMMAND ${GUESS_UNSHARE} ${namespace} sh -c [[
+        if grep -q ' shared:' /proc/self/mountinfo; then mount --make-rprivate / || exit 1; fi
+        mount --bind "$1" /tmp && cd "$2" && shift 2 && exec "$@"]]
         - ${private} ${seen} ${as_65534} ${CMAKE_COMMAND} -E env HOME=${seen} SOURCE_DATE_EPOCH=${GUESS_SOURCE_DATE_EPOCH}
         ${GUESS_MAKEPKG} --config ${seen}/makepkg.conf --nodeps --noconfirm
     RESULT_VARIABLE failed)

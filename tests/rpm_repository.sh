@@ -36,9 +36,18 @@ serve "$work/www"
 # What a player adds, with this server's address in place of the release's.
 base=$(sed -n 's/^baseurl=//p' "$dist/guess.repo")
 mkdir -p "$work/dnf/repos" && sed "s|$base|$address|g" "$dist/guess.repo" >"$work/dnf/repos/guess.repo" || exit 1
+# dnf makes /run/user/UID, for gpg's sockets, where it can: as root, it
+# would make it for root, and Wine, which keeps its server there where that
+# folder is and elsewhere where not, would lose the server of a test beside
+# this one (tests/wine.sh). So root's dnf has a /run/user of its own.
 dnf_in() {
-    dnf --installroot="$work/dnf/root" --setopt=reposdir="$work/dnf/repos" --setopt=cachedir="$work/dnf/cache" \
-        --releasever=1 --forcearch="$(uname -m)" -y "$@"
+    set -- dnf --installroot="$work/dnf/root" --setopt=reposdir="$work/dnf/repos" \
+        --setopt=cachedir="$work/dnf/cache" --releasever=1 --forcearch="$(uname -m)" -y "$@"
+    if [ "$(id -u)" = 0 ] && [ -d /run/user ]; then
+        unshare --mount --propagation private sh -c 'mount -t tmpfs -o mode=755 guess /run/user && exec "$@"' - "$@"
+    else
+        "$@"
+    fi
 }
 zypper_in() { zypper --root "$work/zypper" --non-interactive --gpg-auto-import-keys "$@"; }
 installed() { rpm --root "$1" -q --qf '%{VERSION}' guess; }
