@@ -6,9 +6,10 @@
 # makepkg packs them as packaging/arch/PKGBUILD.in says, taking the
 # commit's time (SOURCE_DATE_EPOCH) for its files and its build date.
 # makepkg writes the folder it built in into the package, so every build
-# shows it the same one, /tmp/NAME: a folder of the build's own, mounted
-# over /tmp in a mount namespace of its own (unshare), which no other build
-# and no other user sees. There makepkg runs as uid 65534, as it will not
+# shows it the same one, /mnt/NAME: a folder of the build's own, which
+# holds its temporary files too, mounted over /mnt (which every system has,
+# and which nothing here writes in) in a mount namespace of its own
+# (unshare), which no other build and no other user sees. There makepkg runs as uid 65534, as it will not
 # run as root. Root makes the namespace alone and becomes 65534 (setpriv),
 # in a folder within one that only root may enter, as a chroot allows too;
 # an ordinary user makes it in a user namespace of its own, in which it is
@@ -17,9 +18,9 @@ include(${CPACK_GUESS_SETTINGS})
 set(name ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-1-${GUESS_PACMAN_ARCHITECTURE})
 set(package ${name}.pkg.tar.zst)
 set(hidden ${CPACK_TOPLEVEL_DIRECTORY}/makepkg)
-set(private ${hidden}/tmp)  # seen as /tmp
+set(private ${hidden}/mnt)  # seen as /mnt
 set(work ${private}/${name})
-set(seen /tmp/${name})  # where makepkg sees it
+set(seen /mnt/${name})  # where makepkg sees it
 file(REMOVE_RECURSE ${hidden})
 file(MAKE_DIRECTORY ${work})
 file(CHMOD ${hidden} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
@@ -62,8 +63,8 @@ else()
 endif()
 execute_process(COMMAND ${GUESS_UNSHARE} ${namespace} sh -c [[
         if grep -q ' shared:' /proc/self/mountinfo; then mount --make-rprivate / || exit 1; fi
-        mount --bind "$1" /tmp && cd "$2" && shift 2 && exec "$@"]]
-        - ${private} ${seen} ${as_65534} ${CMAKE_COMMAND} -E env HOME=${seen} SOURCE_DATE_EPOCH=${GUESS_SOURCE_DATE_EPOCH}
+        mount --bind "$1" /mnt && cd "$2" && shift 2 && exec "$@"]]
+        - ${private} ${seen} ${as_65534} ${CMAKE_COMMAND} -E env HOME=${seen} TMPDIR=${seen} SOURCE_DATE_EPOCH=${GUESS_SOURCE_DATE_EPOCH}
         ${GUESS_MAKEPKG} --config ${seen}/makepkg.conf --nodeps --noconfirm
     RESULT_VARIABLE failed)
 if(failed)
