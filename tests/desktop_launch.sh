@@ -40,7 +40,7 @@ export DISPLAY=":$display"
 mkdir "$work/home" && cd "$work/home" || exit 1
 xterm -l -lf "$work/screen" -e $(field Exec) 2>/dev/null &
 xterm=$!
-window=$(xdotool search --sync --pid $xterm | head -n 1)
+window=$(xdotool search --sync --onlyvisible --pid $xterm | head -n 1)
 xdotool windowfocus --sync "$window" || exit 1
 prompt='Enter number from 0 to 9 just here to zembrate : '
 shows() { grep -qF "$1" "$work/screen" 2>/dev/null; }
