@@ -3,8 +3,8 @@
 
 # The game's icon, drawn once in src/guess.svg, rendered as PNG at the sizes
 # each platform shows it: in the Windows program's icon, the desktop's
-# menus, and a phone's home screen. rsvg-convert (librsvg2-bin) renders it,
-# found with the tools of each platform (cmake/Tools.cmake).
+# menus, and a phone's home screen.
+guess_find_program(GUESS_RSVG_CONVERT rsvg-convert librsvg2-bin)
 
 # Adds a rule that renders `svg` as a square PNG of `size` pixels at `png`.
 function(guess_render_icon svg size png)

@@ -5,11 +5,8 @@
 # itself (a static program, the Windows one, the web page's script), made
 # from what the linker read when it linked the program: its --trace, kept by
 # scripts/link-trace.sh, mapped to Debian's packages by
-# scripts/third-party-notices.sh. Without dpkg there is nothing to map them
-# with (dpkg-query is found with the tools of each platform).
-if(NOT GUESS_DPKG_QUERY)
-    message(FATAL_ERROR "dpkg-query not found: the third-party notices of a program that is linked statically are reckoned from the Debian packages of its libraries")
-endif()
+# scripts/third-party-notices.sh.
+guess_find_program(GUESS_DPKG_QUERY dpkg-query dpkg)
 
 # Writes the notices of `target` to `output`, with Windows' line ends if
 # CRLF is given; the target's link is traced for them.

@@ -12,8 +12,11 @@
 #                                        --clearsign, --armor)
 #   guess_openpgp_export(OUTPUT HOW...)  the key's public half
 include_guard(GLOBAL)
-include(${CMAKE_CURRENT_LIST_DIR}/Tools.cmake)
 set(GUESS_OPENPGP_KEY "$ENV{GUESS_GPG_KEY}")
+if(GUESS_OPENPGP_KEY)
+    include(${CMAKE_CURRENT_LIST_DIR}/Tool.cmake)
+    guess_find_program(GUESS_GPG gpg gnupg)
+endif()
 
 function(guess_openpgp_sign file output)
     if(GUESS_OPENPGP_KEY)

@@ -4,9 +4,17 @@
 # The programs for Linux and the other POSIX systems, which wait for a key
 # at the terminal themselves; installed as a distribution installs a game,
 # with its manual page and documents, and its desktop menu entry
-# (cmake/Desktop.cmake); shipped in a Debian package
-# (cmake/DebianPackage.cmake), and the static program in a .tar.gz.
-guess_require_tools(missing GROUPS LINUX)  # the ones that matter are checked below
+# (cmake/Desktop.cmake); and, with GUESS_PACKAGES, the packages of Linux's
+# families: the Debian package, which holds the program linked against the
+# system's libraries, and, of a static program, which runs on any Linux of
+# its architecture, a .tar.gz and the RPM and Arch packages.
+option(GUESS_STATIC_PROGRAM "Also build a static program (static-pie where the C library allows), which needs no shared library" OFF)
+option(GUESS_DEBIAN_PACKAGE "With GUESS_PACKAGES, make a Debian package, for a target that Debian releases" OFF)
+set(GUESS_RPM_ARCHITECTURE "" CACHE STRING "With GUESS_PACKAGES, make an RPM package of the static program, for this architecture of rpm's")
+set(GUESS_PACMAN_ARCHITECTURE "" CACHE STRING "With GUESS_PACKAGES, make an Arch package of the static program, for this architecture of pacman's")
+if((GUESS_RPM_ARCHITECTURE OR GUESS_PACMAN_ARCHITECTURE) AND NOT GUESS_STATIC_PROGRAM)
+    message(FATAL_ERROR "The RPM and Arch packages hold the static program: GUESS_STATIC_PROGRAM is OFF")
+endif()
 
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
     # The file-system hierarchy's place for games, on Debian's default PATH.
@@ -18,6 +26,7 @@ set(GUESS_INSTALL_GAMESDIR ${games_dir} CACHE STRING "Where the program is insta
 
 add_guess_program(guess)
 target_sources(guess PRIVATE src/wait_for_key_posix.cpp)
+set(programs guess)
 if(GUESS_STATIC_PROGRAM)
     # Same name, a directory of its own: it ships as `guess` too.
     add_guess_program(guess-static)
@@ -27,6 +36,7 @@ if(GUESS_STATIC_PROGRAM)
     guess_link_static(guess-static)
     include(Notices)
     guess_third_party_notices(guess-static ${PROJECT_BINARY_DIR}/static/THIRD-PARTY-NOTICES.txt)
+    list(APPEND programs guess-static)
 endif()
 
 # What is installed, in components the packages pick from:
@@ -38,10 +48,10 @@ endif()
 #   docs     the manual page, the players' README and the terms of use
 #   desktop  the desktop's menu entry and the icon it shows
 #   debian   what only the Debian package has
+#   arch     what only the Arch package has
 install(TARGETS guess RUNTIME DESTINATION ${GUESS_INSTALL_GAMESDIR} COMPONENT program)
 if(GUESS_STATIC_PROGRAM)
-    install(TARGETS guess-static RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-        COMPONENT static EXCLUDE_FROM_ALL)
+    install(TARGETS guess-static RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT static EXCLUDE_FROM_ALL)
     # The libraries linked into it do not come with it, as Debian's
     # packages of them do: their notices do.
     install(FILES ${PROJECT_BINARY_DIR}/static/THIRD-PARTY-NOTICES.txt DESTINATION ${CMAKE_INSTALL_DOCDIR}
@@ -50,9 +60,7 @@ endif()
 
 # Manual pages and changelogs are shipped compressed, without a name or a
 # time in the gzip header, so that the same sources give the same bytes.
-if(NOT GUESS_GZIP)
-    message(FATAL_ERROR "gzip not found: the manual page is installed compressed")
-endif()
+guess_find_program(GUESS_GZIP gzip gzip)
 configure_file(man/guess.6.in guess.6 @ONLY)
 set(compressed "")
 foreach(file ${PROJECT_BINARY_DIR}/guess.6 ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
@@ -67,44 +75,77 @@ add_custom_target(compressed-docs ALL DEPENDS ${compressed})
 install(FILES ${PROJECT_BINARY_DIR}/guess.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT docs)
 install(FILES packaging/linux/README packaging/debian/copyright ${PROJECT_BINARY_DIR}/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT docs)
+install(FILES packaging/debian/lintian-overrides RENAME ${PROJECT_NAME}
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides COMPONENT debian EXCLUDE_FROM_ALL)
+# Where pacman's packages keep their terms of use.
+install(FILES packaging/debian/copyright RENAME LICENSE
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/licenses/${PROJECT_NAME} COMPONENT arch EXCLUDE_FROM_ALL)
 
 if(NOT APPLE)
     include(Desktop)
 endif()
 
-# The packages: the Debian package, for a target that Debian releases,
-# holds the program linked against the system's libraries. The static
-# program, which runs on any Linux of its architecture, is in a .tar.gz,
-# and in the packages of the other families: an RPM package and an Arch
-# package, where its preset names their architecture. (Elsewhere than
-# Linux, the .tar.gz holds the program.)
-set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR})
-string(TOLOWER ${CPACK_PACKAGE_FILE_NAME} CPACK_PACKAGE_FILE_NAME)
+if(NOT GUESS_PACKAGES)
+    return()
+endif()
+# What ships nowhere is checked as it is made: the objects each program is
+# linked from carry the hardening that a stripped, or a static, program no
+# longer shows.
+string(JOIN "," optimised ${GUESS_OPTIMISED_CONFIGS})
+foreach(program IN LISTS programs)
+    add_custom_command(TARGET packages POST_BUILD
+        COMMAND sh ${PROJECT_SOURCE_DIR}/tests/hardening.sh objects
+            $<IF:$<CONFIG:${optimised}>,fortify,no-fortify> $<TARGET_OBJECTS:${program}>
+        COMMAND_EXPAND_LISTS VERBATIM)
+endforeach()
 # The RPM and Arch packages' summaries start with a capital: "One-shot ...".
-string(SUBSTRING "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}" 0 1 first)
-string(SUBSTRING "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}" 1 -1 rest)
+string(SUBSTRING "${GUESS_SUMMARY}" 0 1 first)
+string(SUBSTRING "${GUESS_SUMMARY}" 1 -1 rest)
 string(TOUPPER ${first} first)
-set(GUESS_SUMMARY "${first}${rest}")
-set(CPACK_GENERATOR "")
-option(GUESS_DEBIAN_PACKAGE "Make a Debian package, for a target that Debian releases" OFF)
-set(GUESS_RPM_ARCHITECTURE "" CACHE STRING "Make an RPM package of the static program, for this architecture of rpm's")
-set(GUESS_PACMAN_ARCHITECTURE "" CACHE STRING "Make an Arch package of the static program, for this architecture of pacman's")
+set(GUESS_TITLE "${first}${rest}")
+set(templates ${PROJECT_BINARY_DIR}/packaging)
 if(GUESS_DEBIAN_PACKAGE)
-    include(DebianPackage)
+    # Of the target's architecture (cmake/toolchains/linux.cmake), or this machine's.
+    set(architecture ${GUESS_DEBIAN_ARCHITECTURE})
+    if(NOT architecture)
+        guess_find_program(GUESS_DPKG_ARCHITECTURE dpkg-architecture dpkg-dev)
+        execute_process(COMMAND ${GUESS_DPKG_ARCHITECTURE} -qDEB_HOST_ARCH
+            OUTPUT_VARIABLE architecture OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+    string(REPLACE "\n" "\n " GUESS_DEBIAN_DESCRIPTION " ${GUESS_DESCRIPTION}")
+    configure_file(packaging/debian/control.in ${templates}/control @ONLY)
+    guess_package(deb ${PROJECT_NAME}_${PROJECT_VERSION}_${architecture}.deb /usr program docs desktop debian
+        ARGS ${architecture} ${templates}/control ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
 endif()
 if(GUESS_STATIC_PROGRAM)
-    list(APPEND CPACK_GENERATOR TGZ)
-    guess_setting(GUESS_COMPONENTS_TGZ static docs)
-elseif(NOT CPACK_GENERATOR)
-    list(APPEND CPACK_GENERATOR TGZ)
-    guess_setting(GUESS_COMPONENTS_TGZ program docs)
-endif()
-if((GUESS_RPM_ARCHITECTURE OR GUESS_PACMAN_ARCHITECTURE) AND NOT GUESS_STATIC_PROGRAM)
-    message(FATAL_ERROR "The RPM and Arch packages hold the static program: GUESS_STATIC_PROGRAM is OFF")
+    # Named by the processor as `uname -m` names it.
+    string(TOLOWER ${PROJECT_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR} name)
+    guess_package(tgz ${name}.tar.gz /${name} static docs)
 endif()
 if(GUESS_RPM_ARCHITECTURE)
-    include(RpmPackage)
+    # Its changelog says what the Debian changelog says, as rpm writes it.
+    file(STRINGS packaging/debian/changelog lines)
+    set(GUESS_RPM_CHANGELOG "")
+    foreach(line IN LISTS lines)
+        if(line MATCHES "^[^ ].* \\(([^)]+)\\)")
+            set(version ${CMAKE_MATCH_1})
+            set(entry "")
+        elseif(line MATCHES "^  \\* (.*)")
+            string(APPEND entry "- ${CMAKE_MATCH_1}\n")
+        elseif(line MATCHES "^    (.*)")
+            string(APPEND entry "  ${CMAKE_MATCH_1}\n")
+        elseif(line MATCHES "^ -- (.*)  ([A-Za-z]+), ([0-9]+) ([A-Za-z]+) ([0-9]+) ")
+            set(when "${CMAKE_MATCH_2} ${CMAKE_MATCH_4} ${CMAKE_MATCH_3} ${CMAKE_MATCH_5}")
+            string(APPEND GUESS_RPM_CHANGELOG "* ${when} ${CMAKE_MATCH_1} - ${version}-1\n${entry}\n")
+        endif()
+    endforeach()
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
+    configure_file(packaging/rpm/rpmbuild.in ${templates}/rpmbuild @ONLY)
+    guess_package(rpm ${PROJECT_NAME}-${PROJECT_VERSION}-1.${GUESS_RPM_ARCHITECTURE}.rpm /usr static docs desktop
+        ARGS ${GUESS_RPM_ARCHITECTURE} ${templates}/rpmbuild)
 endif()
 if(GUESS_PACMAN_ARCHITECTURE)
-    include(PacmanPackage)
+    configure_file(packaging/arch/PKGINFO.in ${templates}/PKGINFO @ONLY)
+    guess_package(pacman ${PROJECT_NAME}-${PROJECT_VERSION}-1-${GUESS_PACMAN_ARCHITECTURE}.pkg.tar.zst /usr
+        static docs desktop arch ARGS ${templates}/PKGINFO)
 endif()

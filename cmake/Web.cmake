@@ -6,7 +6,6 @@
 # that the page also works opened from disk, where a browser fetches nothing
 # beside it; the page around it (web/); and, for a served page, what makes
 # it an app: its manifest, its worker and its icons.
-guess_need_tools("The web page and its .zip" WEB)
 include(Icons)
 include(Notices)
 
@@ -60,37 +59,38 @@ file(CONFIGURE OUTPUT guess-maskable.svg CONTENT [[
   <g transform="translate(46.08 46.08) scale(0.64)">${CMAKE_MATCH_1}</g>
 </svg>
 ]])
-set(icons ${PROJECT_BINARY_DIR}/guess-192.png ${PROJECT_BINARY_DIR}/guess-512.png
-    ${PROJECT_BINARY_DIR}/guess-maskable.png)
+set(icons guess-192.png guess-512.png guess-maskable.png)
 guess_render_icon(${PROJECT_SOURCE_DIR}/src/guess.svg 192 ${PROJECT_BINARY_DIR}/guess-192.png)
 guess_render_icon(${PROJECT_SOURCE_DIR}/src/guess.svg 512 ${PROJECT_BINARY_DIR}/guess-512.png)
 guess_render_icon(${PROJECT_BINARY_DIR}/guess-maskable.svg 512 ${PROJECT_BINARY_DIR}/guess-maskable.png)
-configure_file(LICENSE LICENSE.txt COPYONLY)
+list(TRANSFORM icons PREPEND ${PROJECT_BINARY_DIR}/ OUTPUT_VARIABLE built)
+add_custom_target(web-icons ALL DEPENDS ${built})
 
-# What the page is made of, put together by scripts/make-web-page.cmake,
-# which the tests also run to make the next version's page: the templates
-# of web/ (NAME.in), made for this version, beside the files copied.
+# The page, in this build's folder: the templates of web/ made for this
+# version, beside the game's script and the files copied. The worker keeps
+# every file of the page but itself from the start; the notices, which few
+# open, once they are opened.
 set(templates index.html manifest.webmanifest sw.js)
-set(sources ${PROJECT_SOURCE_DIR}/web/page.js ${PROJECT_SOURCE_DIR}/web/page.css ${PROJECT_SOURCE_DIR}/src/guess.svg)
-set(built $<TARGET_FILE:guess> ${PROJECT_BINARY_DIR}/LICENSE.txt ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt
-    ${icons})
-guess_setting(GUESS_PAGE_TEMPLATES ${templates})
-guess_setting(GUESS_PAGE_FILES ${sources} ${built})
-set(made ${templates} ${sources})
-list(TRANSFORM made REPLACE ".*/" "")
-list(TRANSFORM made PREPEND ${PROJECT_BINARY_DIR}/)
-list(TRANSFORM templates REPLACE "(.+)" "${PROJECT_SOURCE_DIR}/web/\\1.in")
-guess_script_command(make_page make-web-page.cmake DEFINE OUTPUT=${PROJECT_BINARY_DIR})
-add_custom_command(OUTPUT ${made}
-    COMMAND ${make_page}
-    DEPENDS guess guess-notices ${GUESS_SETTINGS_FILE} ${templates} ${sources} ${icons}
-        scripts/make-web-page.cmake
-    VERBATIM)
-add_custom_target(web-page ALL DEPENDS ${made})
+set(copied page.js page.css)
+set(names ${templates} ${copied} ${icons} guess.svg guess.js LICENSE.txt)
+list(REMOVE_ITEM names sw.js)
+list(SORT names)
+list(JOIN names " " GUESS_PAGE_FILE_LIST)
+foreach(file IN LISTS templates)
+    configure_file(web/${file}.in ${file} @ONLY)
+endforeach()
+foreach(file IN LISTS copied)
+    configure_file(web/${file} ${file} COPYONLY)
+endforeach()
+configure_file(src/guess.svg guess.svg COPYONLY)
+configure_file(LICENSE LICENSE.txt COPYONLY)
 
 # The page, to be opened from disk or put on any web server as it is, with
 # a README for the player who unpacks it.
-install(FILES ${made} ${built} web/README.txt DESTINATION . COMPONENT program)
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-web)
-guess_setting(GUESS_COMPONENTS_ZIP program)
+set(page ${templates} ${copied} ${icons} guess.svg LICENSE.txt THIRD-PARTY-NOTICES.txt)
+list(TRANSFORM page PREPEND ${PROJECT_BINARY_DIR}/)
+install(FILES ${page} $<TARGET_FILE:guess> web/README.txt DESTINATION . COMPONENT program)
+if(GUESS_PACKAGES)
+    set(name ${PROJECT_NAME}-${PROJECT_VERSION}-web)
+    guess_package(zip ${name}.zip /${name} program)
+endif()

@@ -5,10 +5,9 @@
 # pause, and what it carries besides its code: its resources (icon,
 # version, manifest). It ships side by side with documents a Windows player
 # can open, in a .zip and in an installer, both holding the program signed
-# where a key is given (cmake/Authenticode.cmake).
-guess_need_tools("The Windows program and its packages" WINDOWS)
-guess_require_tools(unsigned GROUPS AUTHENTICODE)  # needed where a key is given (cmake/Authenticode.cmake)
+# where a key is given (scripts/pack.sh).
 include(Icons)
+guess_find_program(GUESS_ICOTOOL icotool icoutils)
 include(Notices)
 
 # The icon, drawn in src/guess.svg, at the sizes Windows shows it: 16 and 24
@@ -65,16 +64,20 @@ install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
 # Installed apps.
 install(FILES ${GUESS_ICON} DESTINATION . COMPONENT installer EXCLUDE_FROM_ALL)
 
-# The .zip, and the installer (packaging/windows/guess.wxs), which
-# scripts/make-msi.cmake makes of the same staged files; the tests also make
-# the next version's with it. Both hold the program signed by
-# cmake/CPackSign.cmake, and the installer is signed as it is made.
-set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-${CMAKE_SYSTEM_PROCESSOR})
-set(CPACK_GENERATOR ZIP External)
-guess_setting(GUESS_COMPONENTS_ZIP program docs)
-guess_setting(GUESS_COMPONENTS_External program docs installer)
-set(CPACK_EXTERNAL_ENABLE_STAGING ON)
-set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/make-msi.cmake)
-list(APPEND CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/CPackSign.cmake)
-guess_setting(GUESS_AUTHENTICODE_SIGNED $<TARGET_FILE_NAME:guess>)
-guess_setting(GUESS_OSSLSIGNCODE ${GUESS_OSSLSIGNCODE})
+# The .zip, and the installer (packaging/windows/guess.wxs, made by
+# scripts/make-msi.cmake); and what Windows' package managers install them
+# from (scripts/make-manifests.cmake), at the address where the release
+# will publish them (GUESS_DOWNLOAD_URL, in the environment).
+if(GUESS_PACKAGES)
+    set(name ${PROJECT_NAME}-${PROJECT_VERSION}-windows-${CMAKE_SYSTEM_PROCESSOR})
+    guess_package(zip ${name}.zip /${name} program docs)
+    guess_package(msi ${name}.msi / program docs installer
+        ARGS -D VERSION=${PROJECT_VERSION} -D VENDOR=${GUESS_VENDOR} -D DESCRIPTION=${PROJECT_DESCRIPTION})
+    string(REPLACE "\n" " " description "${GUESS_DESCRIPTION}")
+    add_custom_command(TARGET packages POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${GUESS_SOURCE_DATE_EPOCH} ${CMAKE_COMMAND}
+            -D DIST=${GUESS_PACKAGES_DIR} -D VERSION=${PROJECT_VERSION} -D VENDOR=${GUESS_VENDOR}
+            -D SUMMARY=${PROJECT_DESCRIPTION} -D DESCRIPTION=${description}
+            -P ${PROJECT_SOURCE_DIR}/scripts/make-manifests.cmake
+        VERBATIM)
+endif()

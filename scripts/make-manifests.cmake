@@ -5,17 +5,17 @@
 # submit to their public lists: a winget manifest, for the installer, in
 # the multi-file form and the folders of winget's list
 # (winget/manifests/g/GuessDevelopers/Guess/VERSION/), and a Scoop manifest,
-# for the .zip (scoop/guess.json). Each names the file that PACKAGES lists
-# (a path a line, as the builds record them) as it is in DIST, signed where
-# the release signs it: its address, under GUESS_DOWNLOAD_URL (given with
-# -D or in the environment, and otherwise the README's placeholder), its
-# SHA-256, and the installer's ProductCode, read from it. The templates
-# are packaging/windows/winget/*.yaml.in and scoop.json.in.
-#   cmake -D GUESS_SETTINGS=FILE -D PACKAGES=FILE -D DIST=DIR [-D GUESS_DOWNLOAD_URL=URL] -P make-manifests.cmake
+# for the .zip (scoop/guess.json), both in DIST beside the installer and the
+# .zip they name, as they are published: their address, under
+# GUESS_DOWNLOAD_URL (given with -D or in the environment, and otherwise the
+# README's placeholder), their SHA-256, and the installer's ProductCode,
+# read from it. The day is the commit's (SOURCE_DATE_EPOCH). The Windows
+# build runs it as it packs (cmake/Windows.cmake); the templates are
+# packaging/windows/winget/*.yaml.in and scoop.json.in.
+#   cmake -D DIST=DIR -D VERSION=X.Y.Z -D VENDOR=TEXT -D SUMMARY=TEXT -D DESCRIPTION=TEXT [-D GUESS_DOWNLOAD_URL=URL] -P make-manifests.cmake
 cmake_minimum_required(VERSION 3.25)
-include(${GUESS_SETTINGS})
-include(${CMAKE_CURRENT_LIST_DIR}/../cmake/SourceDateEpoch.cmake)
-guess_need_tools("The manifests" MANIFESTS)
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tool.cmake)
+guess_find_program(MSIINFO msiinfo msitools)
 if(NOT GUESS_DOWNLOAD_URL)
     set(GUESS_DOWNLOAD_URL "$ENV{GUESS_DOWNLOAD_URL}")
 endif()
@@ -28,15 +28,14 @@ if(NOT url MATCHES "/$")
 endif()
 set(PACKAGE_IDENTIFIER GuessDevelopers.Guess)
 set(MANIFEST_VERSION 1.10.0)
-set(templates ${PROJECT_SOURCE_DIR}/packaging/windows)
+set(templates ${CMAKE_CURRENT_LIST_DIR}/../packaging/windows)
 
-# The installer, and the .zip of the same name (CPack's, for the product).
-file(STRINGS ${PACKAGES} msi REGEX "\\.msi$")
+# The installer, and the .zip of the same name.
+file(GLOB msi RELATIVE ${DIST} ${DIST}/*.msi)
 list(LENGTH msi count)
 if(NOT count EQUAL 1)
-    message(FATAL_ERROR "${PACKAGES} lists ${count} installers, where it takes one")
+    message(FATAL_ERROR "${DIST} holds ${count} installers, where it takes one")
 endif()
-get_filename_component(msi ${msi} NAME)
 string(REGEX REPLACE "\\.msi$" ".zip" zip ${msi})
 if(NOT EXISTS ${DIST}/${zip})
     message(FATAL_ERROR "${DIST} has no ${zip} beside ${msi}")
@@ -47,16 +46,15 @@ endif()
 set(INSTALLER_URL ${url}${msi})
 file(SHA256 ${DIST}/${msi} INSTALLER_SHA256)
 string(TOUPPER ${INSTALLER_SHA256} INSTALLER_SHA256)
-execute_process(COMMAND ${GUESS_MSIINFO} export ${DIST}/${msi} Property
+execute_process(COMMAND ${MSIINFO} export ${DIST}/${msi} Property
     OUTPUT_VARIABLE properties COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX MATCH "\nProductCode\t([^\r\n]*)" found "${properties}")
 set(PRODUCT_CODE ${CMAKE_MATCH_1})
-guess_format_time(RELEASE_DATE "%Y-%m-%d")
-string(REPLACE "\n" " " DESCRIPTION "${GUESS_DESCRIPTION}")
+string(TIMESTAMP RELEASE_DATE "%Y-%m-%d" UTC)
 string(SUBSTRING ${PACKAGE_IDENTIFIER} 0 1 letter)
 string(TOLOWER ${letter} letter)
 string(REPLACE "." "/" path ${PACKAGE_IDENTIFIER})
-set(winget ${DIST}/winget/manifests/${letter}/${path}/${PROJECT_VERSION})
+set(winget ${DIST}/winget/manifests/${letter}/${path}/${VERSION})
 file(REMOVE_RECURSE ${DIST}/winget ${DIST}/scoop)
 foreach(part version installer locale)
     set(name ${PACKAGE_IDENTIFIER}.${part}.yaml)
@@ -75,16 +73,16 @@ set(HOMEPAGE ${url})
 set(ZIP_URL ${url}${zip})
 file(SHA256 ${DIST}/${zip} ZIP_SHA256)
 string(REGEX REPLACE "\\.zip$" "" ZIP_FOLDER ${zip})
-string(REPLACE "${PROJECT_VERSION}" "$version" AUTOUPDATE_URL ${ZIP_URL})
-string(REPLACE "${PROJECT_VERSION}" "$version" AUTOUPDATE_FOLDER ${ZIP_FOLDER})
+string(REPLACE "${VERSION}" "$version" AUTOUPDATE_URL ${ZIP_URL})
+string(REPLACE "${VERSION}" "$version" AUTOUPDATE_FOLDER ${ZIP_FOLDER})
 # (A regular expression, as JSON writes it: its backslashes doubled.)
-string(REPLACE "${PROJECT_VERSION}" "VERSION" CHECKVER_REGEX ${zip})
+string(REPLACE "${VERSION}" "VERSION" CHECKVER_REGEX ${zip})
 string(REPLACE "." "\\\\." CHECKVER_REGEX ${CHECKVER_REGEX})
 string(REPLACE "VERSION" "([\\\\d.]+)" CHECKVER_REGEX ${CHECKVER_REGEX})
-string(FIND ${url} "/${PROJECT_VERSION}/" at)
+string(FIND ${url} "/${VERSION}/" at)
 if(at GREATER -1)
     string(SUBSTRING ${url} 0 ${at} HOMEPAGE)
     set(HOMEPAGE ${HOMEPAGE}/)
     set(CHECKVER_REGEX "([\\\\d.]+)/")
 endif()
-configure_file(${templates}/scoop.json.in ${DIST}/scoop/${PROJECT_NAME}.json @ONLY)
+configure_file(${templates}/scoop.json.in ${DIST}/scoop/guess.json @ONLY)

@@ -4,15 +4,15 @@
 # Writes the desktop entry as it is installed (cmake/Desktop.cmake): it
 # starts the program where it is installed, which is known only then, as a
 # package installs under /usr whatever prefix the build was given, and the
-# program is in the games folder or, the static one, in bin/ (DESTDIR is
-# where the install puts what it installs under the prefix). A path
-# with a space or a character the entry format reserves is quoted as the
-# format asks: escaped for the quotes, then for the string.
-#   cmake -D GUESS_SETTINGS=FILE -D PREFIX=INSTALL_PREFIX -P write-desktop-entry.cmake
+# program is in the first of DIRS (relative to the prefix) that holds it,
+# or the last (DESTDIR is where the install puts what it installs under
+# the prefix). A path with a space or a character the entry format
+# reserves is quoted as the format asks: escaped for the quotes, then for
+# the string.
+#   cmake -D PREFIX=INSTALL_PREFIX -D DIRS=DIR;... -D OUTPUT=FILE -P write-desktop-entry.cmake
 cmake_minimum_required(VERSION 3.25)
-include(${GUESS_SETTINGS})
 cmake_path(ABSOLUTE_PATH PREFIX NORMALIZE OUTPUT_VARIABLE prefix)
-foreach(dir IN ITEMS ${GUESS_INSTALL_BINDIR} ${GUESS_INSTALL_GAMESDIR})  # the last where none is
+foreach(dir IN LISTS DIRS)
     set(GUESS_EXEC ${dir}/guess)
     cmake_path(ABSOLUTE_PATH GUESS_EXEC BASE_DIRECTORY "${prefix}" NORMALIZE)
     if(EXISTS "$ENV{DESTDIR}${GUESS_EXEC}")
@@ -25,4 +25,4 @@ if(GUESS_EXEC MATCHES "[^-A-Za-z0-9/._+]")
     string(REPLACE "%" "%%" quoted "${quoted}")
     set(GUESS_EXEC "\"${quoted}\"")
 endif()
-configure_file(${PROJECT_SOURCE_DIR}/packaging/desktop/guess.desktop.in ${PROJECT_BINARY_DIR}/guess.desktop @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/../packaging/desktop/guess.desktop.in ${OUTPUT} @ONLY)

@@ -5,10 +5,7 @@
 # em-config says Emscripten lives.
 find_program(GUESS_EM_CONFIG em-config)
 if(NOT GUESS_EM_CONFIG)
-    include(${CMAKE_CURRENT_LIST_DIR}/../Tools.cmake)
-    guess_product_tools(web "" OFF compiler)
-    guess_require_tools(missing OTHER ${compiler})
-    message(FATAL_ERROR "The compiler for the web page is ${missing}")
+    message(FATAL_ERROR "em-config not found: the compiler for the web page is in the Debian package emscripten")
 endif()
 execute_process(COMMAND ${GUESS_EM_CONFIG} EMSCRIPTEN_ROOT
     OUTPUT_VARIABLE GUESS_EMSCRIPTEN_ROOT OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)

@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: MIT
 
 # Cross-compiles for Windows with MinGW-w64, for the target named by its
-# GNU triplet (cmake/toolchains/gnu-triplet.cmake): its C++ compiler with
-# POSIX threads, and its resource compiler.
+# GNU triplet, GUESS_CROSS_TRIPLET (cmake/toolchains/gnu-triplet.cmake):
+# its C++ compiler with POSIX threads, and its resource compiler.
 set(CMAKE_SYSTEM_NAME Windows)
 include(${CMAKE_CURRENT_LIST_DIR}/gnu-triplet.cmake)
-guess_find_compilers(windows CMAKE_CXX_COMPILER ${GUESS_CROSS_TRIPLET}-g++-posix
-    CMAKE_RC_COMPILER ${GUESS_CROSS_TRIPLET}-windres)
+string(REPLACE "_" "-" processor ${CMAKE_SYSTEM_PROCESSOR})
+guess_find_program(CMAKE_CXX_COMPILER ${GUESS_CROSS_TRIPLET}-g++-posix g++-mingw-w64-${processor}-posix)
+guess_find_program(CMAKE_RC_COMPILER ${GUESS_CROSS_TRIPLET}-windres binutils-mingw-w64-${processor})
