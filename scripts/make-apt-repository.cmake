@@ -3,26 +3,23 @@
 
 # Makes the Debian repository of a release, apt/ in DIST, which apt takes
 # each new version from once a player has added it: every Debian package
-# that PACKAGES lists (a path a line, as the builds record them), found in
-# DIST by its name, the index of each architecture's, and their Release,
-# dated with the commit's time, as apt-ftparchive would date it with the
-# time it runs. Signed with GUESS_GPG_KEY from the environment, it is what
-# apt trusts, and the key's public half goes beside it, in DIST, as
+# in DIST, the index of each architecture's, and their Release, dated with
+# the commit's time (SOURCE_DATE_EPOCH), as apt-ftparchive would date it
+# with the time it runs. Signed with GUESS_GPG_KEY from the environment, it
+# is what apt trusts, and the key's public half goes beside it, in DIST, as
 # guess-archive-keyring.gpg, which the other repositories' players trust too.
-#   cmake -D GUESS_SETTINGS=FILE -D PACKAGES=FILE -D DIST=DIR -P make-apt-repository.cmake
+#   cmake -D DIST=DIR -D VERSION=X.Y.Z -P make-apt-repository.cmake
 cmake_minimum_required(VERSION 3.25)
-include(${GUESS_SETTINGS})
-include(${CMAKE_CURRENT_LIST_DIR}/../cmake/SourceDateEpoch.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/OpenPGP.cmake)
-guess_need_tools("The Debian repository" APT SIGNED)
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tool.cmake)
+guess_find_program(APT_FTPARCHIVE apt-ftparchive apt-utils)
 set(repository ${DIST}/apt)
 
 file(REMOVE_RECURSE ${repository})
 file(MAKE_DIRECTORY ${repository}/pool)
 set(architectures "")
-file(STRINGS ${PACKAGES} debs REGEX "\\.deb$")
+file(GLOB debs RELATIVE ${DIST} ${DIST}/*.deb)
 foreach(deb IN LISTS debs)
-    get_filename_component(deb ${deb} NAME)
     file(COPY ${DIST}/${deb} DESTINATION ${repository}/pool)
     string(REGEX REPLACE ".*_([^_]+)\\.deb$" "\\1" architecture ${deb})
     list(APPEND architectures ${architecture})
@@ -33,17 +30,17 @@ set(dists ${repository}/dists/stable)
 foreach(architecture IN LISTS architectures)
     set(index ${dists}/main/binary-${architecture})
     file(MAKE_DIRECTORY ${index})
-    execute_process(COMMAND sh -c [["$0" --arch "$1" packages pool >"$2/Packages" && "$3" -9n -c "$2/Packages" >"$2/Packages.gz"]]
-            ${GUESS_APT_FTPARCHIVE} ${architecture} ${index} ${GUESS_GZIP}
+    execute_process(COMMAND sh -c [["$0" --arch "$1" packages pool >"$2/Packages" && gzip -9n -c "$2/Packages" >"$2/Packages.gz"]]
+            ${APT_FTPARCHIVE} ${architecture} ${index}
         WORKING_DIRECTORY ${repository} COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
-guess_format_time(date "%a, %d %b %Y %H:%M:%S UTC")
+string(TIMESTAMP date "%a, %d %b %Y %H:%M:%S UTC" UTC)
 list(JOIN architectures " " architectures)
 set(field APT::FTPArchive::Release)
-execute_process(COMMAND ${GUESS_APT_FTPARCHIVE} -o ${field}::Origin=guess -o ${field}::Label=guess
+execute_process(COMMAND ${APT_FTPARCHIVE} -o ${field}::Origin=guess -o ${field}::Label=guess
         -o ${field}::Suite=stable -o ${field}::Codename=stable -o ${field}::Components=main
-        -o "${field}::Architectures=${architectures}" -o "${field}::Description=guess ${PROJECT_VERSION}"
+        -o "${field}::Architectures=${architectures}" -o "${field}::Description=guess ${VERSION}"
         -o "${field}::Date=${date}" release dists/stable
     WORKING_DIRECTORY ${repository} OUTPUT_FILE ${repository}/Release.part COMMAND_ERROR_IS_FATAL ANY)
 file(RENAME ${repository}/Release.part ${dists}/Release)

@@ -3,29 +3,27 @@
 
 # Makes the Arch repositories of a release, arch/ARCH/ in DIST, which
 # pacman takes each new version from once a player has added them (as
-# `Server = .../arch/$arch`): every Arch package that PACKAGES lists (a
-# path a line, as the builds record them), found in DIST by its name, in
-# the folder of its architecture, and the database of each (guess.db, with
-# the list of files, guess.files), its members dated with the commit's
-# time. With GUESS_GPG_KEY from the environment, each package and database
-# is signed (NAME.sig), as pacman asks of a repository it trusts.
-#   cmake -D GUESS_SETTINGS=FILE -D PACKAGES=FILE -D DIST=DIR -P make-pacman-repository.cmake
+# `Server = .../arch/$arch`): every Arch package in DIST, in the folder of
+# its architecture, and the database of each (guess.db, with the list of
+# files, guess.files), its members dated with the commit's time
+# (SOURCE_DATE_EPOCH). With GUESS_GPG_KEY from the environment, each package
+# and database is signed (NAME.sig), as pacman asks of a repository it
+# trusts.
+#   cmake -D DIST=DIR -P make-pacman-repository.cmake
 cmake_minimum_required(VERSION 3.25)
-include(${GUESS_SETTINGS})
-include(${CMAKE_CURRENT_LIST_DIR}/../cmake/SourceDateEpoch.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/OpenPGP.cmake)
-guess_need_tools("The Arch repositories" PACMAN_REPOSITORY SIGNED)
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tool.cmake)
+guess_find_program(REPO_ADD repo-add pacman-package-manager)
 
 file(REMOVE_RECURSE ${DIST}/arch)
-file(STRINGS ${PACKAGES} packages REGEX "\\.pkg\\.tar\\.[a-z]+$")
+file(GLOB packages RELATIVE ${DIST} ${DIST}/*.pkg.tar.zst)
 foreach(package IN LISTS packages)
-    get_filename_component(package ${package} NAME)
     string(REGEX REPLACE ".*-([^-]+)\\.pkg\\.tar\\.[a-z]+$" "\\1" architecture ${package})
     set(repository ${DIST}/arch/${architecture})
     file(COPY ${DIST}/${package} DESTINATION ${repository})
     # Signed before repo-add, which puts the signature in the database.
     guess_openpgp_sign(${repository}/${package} ${repository}/${package}.sig --detach-sign)
-    execute_process(COMMAND ${GUESS_REPO_ADD} --quiet ${PROJECT_NAME}.db.tar.gz ${package}
+    execute_process(COMMAND ${REPO_ADD} --quiet guess.db.tar.gz ${package}
         WORKING_DIRECTORY ${repository} OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
@@ -35,13 +33,13 @@ endforeach()
 file(GLOB repositories LIST_DIRECTORIES true ${DIST}/arch/*)
 foreach(repository IN LISTS repositories)
     foreach(database db files)
-        set(archive ${repository}/${PROJECT_NAME}.${database})
+        set(archive ${repository}/guess.${database})
         file(REMOVE_RECURSE ${archive}.d ${archive} ${archive}.tar.gz.old)
         file(MAKE_DIRECTORY ${archive}.d)
         file(ARCHIVE_EXTRACT INPUT ${archive}.tar.gz DESTINATION ${archive}.d)
         execute_process(COMMAND sh -c [[find . -exec touch -h -d "@$1" {} + &&
             find . -mindepth 1 | sed "s|^\./||" | LC_ALL=C sort | tar --no-recursion --owner=0 --group=0 --numeric-owner --mode=u+rw,go=rX -cf - -T - |
-            gzip -9n >"$2"]] - ${GUESS_SOURCE_DATE_EPOCH} ${archive}
+            gzip -9n >"$2"]] - $ENV{SOURCE_DATE_EPOCH} ${archive}
             WORKING_DIRECTORY ${archive}.d COMMAND_ERROR_IS_FATAL ANY)
         file(REMOVE_RECURSE ${archive}.d ${archive}.tar.gz)
         guess_openpgp_sign(${archive} ${archive}.sig --detach-sign)

@@ -4,22 +4,21 @@
 # Makes the source SBOM of a release: every file of the sources with its
 # checksum, copyright and license, as `reuse spdx` reads them. What reuse
 # would stamp on it that is not the sources' (the time it ran, a random
-# name, the user) is the commit's instead: its time, a name reckoned from
-# the source tarball, and the project as its creator. The release runs it
-# on the sources it unpacked from the tarball; the tests on the checkout.
+# name, the user) is the commit's instead: its time (SOURCE_DATE_EPOCH), a
+# name reckoned from the source tarball, and the project as its creator.
+# The release runs it on the sources of the tarball.
 #   cmake -D SOURCE=DIR -D TARBALL=FILE -D OUTPUT=FILE -P make-sbom.cmake
 cmake_minimum_required(VERSION 3.25)
-set(PROJECT_SOURCE_DIR ${SOURCE})  # whose commit's time it carries
-include(${CMAKE_CURRENT_LIST_DIR}/../cmake/SourceDateEpoch.cmake)
-guess_need_tools("The SBOM" SBOM)
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tool.cmake)
+guess_find_program(REUSE reuse reuse)
 
-execute_process(COMMAND ${GUESS_REUSE} spdx --output ${OUTPUT} WORKING_DIRECTORY ${SOURCE}
+execute_process(COMMAND ${REUSE} spdx --output ${OUTPUT} WORKING_DIRECTORY ${SOURCE}
     ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
 get_filename_component(name ${TARBALL} NAME)
 string(REGEX REPLACE "\\.tar\\.gz$" "" name ${name})
 file(SHA256 ${TARBALL} digest)
 string(UUID document NAMESPACE 0776C023-D584-432D-BAB9-C4305C2ED17C NAME "sources ${digest}" TYPE SHA1)
-guess_format_time(created "%Y-%m-%dT%H:%M:%SZ")
+string(TIMESTAMP created "%Y-%m-%dT%H:%M:%SZ" UTC)
 file(READ ${OUTPUT} spdx)
 string(REGEX REPLACE "\nDocumentNamespace: [^\n]*" "\nDocumentNamespace: https://spdx.org/spdxdocs/${name}-${document}" spdx "${spdx}")
 string(REGEX REPLACE "\nCreated: [^\n]*" "\nCreated: ${created}" spdx "${spdx}")

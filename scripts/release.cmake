@@ -2,174 +2,164 @@
 # SPDX-License-Identifier: MIT
 
 # Makes a release: the source tarball of the commit checked out and its
-# SBOM, every product built and packaged from that tarball alone (what ships
-# is what the tarball builds) by its workflow preset, the repositories of
-# its packages, the manifests of Windows' package managers, and the
-# checksums of it all; signed where keys are given. It runs no test: CI
-# tests the commit, this builds what ships.
-#   cmake [-D DIST=DIR] [-D FROM=guess-VERSION.tar.gz | -D BUILT=BUILD_DIR] -P scripts/release.cmake
-# DIST is dist/ at the top of the checkout unless given. FROM makes the
-# products again from a released source tarball instead, with no git, to
-# compare them with the released ones. BUILT makes none: it takes the
-# products that a build of the `default` preset of this commit built,
-# packed and tested, as that build holds them (cmake/Presets.cmake,
-# guess_product_build), and packs again, with the key, only what holds a
-# file to sign (the Windows program). The keys come from the environment,
-# so that no secret is on a command line or in a cache:
+# SBOM; every product, built and packed once by its workflow preset (a
+# workflow that does not test), in the folder its preset names, as it is
+# there already; the repositories of their packages; and the checksums of
+# it all, signed where keys are given. It runs no test:
+# scripts/check-release.sh checks what it made.
+#   cmake [-D DIST=DIR] [-D FROM=guess-VERSION.tar.gz] -P scripts/release.cmake
+# DIST is dist/ at the top of the checkout unless given. FROM makes it all
+# again from a released source tarball instead, unpacked in a temporary
+# folder, with no git, to compare it with the released one. The products
+# take nothing of the caller's compiler flags, and the commit's time
+# (SOURCE_DATE_EPOCH). The keys come from the environment, so that no
+# secret is on a command line or in a cache:
 #   GUESS_AUTHENTICODE_PFX       a PKCS#12 file and its password: the Windows
-#   GUESS_AUTHENTICODE_PASSWORD  program is signed before it is packaged, and
-#                                so is the installer (cmake/Authenticode.cmake)
+#   GUESS_AUTHENTICODE_PASSWORD  program and its installer are signed
 #   GUESS_GPG_KEY                a key in the caller's keyring (GNUPGHOME is
-#                                respected): SHA256SUMS.asc and the signatures
-#                                of the repositories
+#                                respected): the RPM packages, SHA256SUMS.asc
+#                                and the signatures of the repositories
 # The address where its files will be published, which the manifests of
-# Windows' package managers name, is GUESS_DOWNLOAD_URL, given with -D or in
-# the environment (https://example.org/guess/1.0.0/, say).
-# With -D CHECK_TOOLS=ON it only says whether every tool is installed.
-#
-# Each part is a script of its own, which this one runs in order; what each
-# product ships is what its packaging recorded (cmake/CPackPackaged.cmake).
+# Windows' package managers name, is GUESS_DOWNLOAD_URL, in the environment
+# (https://example.org/guess/1.0.0/, say).
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(top ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 if(NOT DIST)
     set(DIST ${top}/dist)
 endif()
 get_filename_component(DIST ${DIST} ABSOLUTE)  # relative to where it is run
-include(${top}/cmake/Presets.cmake)
 include(${top}/cmake/OpenPGP.cmake)
-include(${top}/cmake/ReleaseSteps.cmake)
 
-# Nothing is built unless everything can be: every tool is there, and
-# every product configures.
-if(NOT GUESS_DOWNLOAD_URL)
-    set(GUESS_DOWNLOAD_URL "$ENV{GUESS_DOWNLOAD_URL}")
-endif()
-set(pfx "$ENV{GUESS_AUTHENTICODE_PFX}")
-set(groups SBOM APT RPM_REPOSITORY PACMAN_REPOSITORY MANIFESTS SIGNED)
-if(NOT FROM)
-    list(APPEND groups RELEASE)
-endif()
-if(pfx)
-    list(APPEND groups AUTHENTICODE)
-endif()
-guess_need_tools("A release" ${groups})
-if(CHECK_TOOLS)
-    return()
-endif()
+# Built in a temporary folder, which goes at the end; if a step fails, it
+# stays, with the log of every step.
+execute_process(COMMAND mktemp -d -t guess-release.XXXXXX
+    OUTPUT_VARIABLE work OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+set(out ${work}/out)
+file(MAKE_DIRECTORY ${out} ${work}/logs)
+function(step what dir)
+    string(MAKE_C_IDENTIFIER "${what}" log)
+    set(log ${work}/logs/${log}.log)
+    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${dir} OUTPUT_FILE ${log} ERROR_FILE ${log} RESULT_VARIABLE failed)
+    if(failed)
+        execute_process(COMMAND tail -n 30 ${log} OUTPUT_VARIABLE lines)
+        message(FATAL_ERROR "${what} failed:\n${lines}The whole log is ${log}; the release is kept in ${work}.")
+    endif()
+    set(log ${log} PARENT_SCOPE)
+endfunction()
+
+# The sources: a commit, with nothing changed, or a tarball of one.
 if(FROM)
     get_filename_component(FROM ${FROM} ABSOLUTE)
-elseif(NOT EXISTS ${top}/.git)
-    message(FATAL_ERROR "${top} is no git checkout, and a release is made of a commit. To build a released source tarball again, name it with -D FROM=guess-VERSION.tar.gz.")
+    file(ARCHIVE_EXTRACT INPUT ${FROM} DESTINATION ${work}/source)
+    file(GLOB source LIST_DIRECTORIES true ${work}/source/*)
 else()
-    execute_process(COMMAND ${GUESS_GIT} -C ${top} status --porcelain --untracked-files=no
+    set(source ${top})
+    find_program(GIT git)
+    if(NOT GIT OR NOT EXISTS ${top}/.git)
+        message(FATAL_ERROR "${top} is no git checkout, and a release is made of a commit. To build a released source tarball again, name it with -D FROM=guess-VERSION.tar.gz.")
+    endif()
+    execute_process(COMMAND ${GIT} -C ${top} status --porcelain --untracked-files=no
         OUTPUT_VARIABLE changed COMMAND_ERROR_IS_FATAL ANY)
     if(changed)
         message(FATAL_ERROR "The working tree has uncommitted changes to tracked files; a release is made of a commit. Commit or stash them first:\n${changed}")
     endif()
 endif()
-guess_release_keys()
-if(BUILT)
-    get_filename_component(BUILT ${BUILT} ABSOLUTE)
+file(STRINGS ${source}/CMakeLists.txt version REGEX "^ +VERSION [0-9.]+$")  # project()'s
+string(REGEX REPLACE ".* " "" version "${version}")
+set(name guess-${version})
+set(PROJECT_SOURCE_DIR ${source})
+include(${top}/cmake/SourceDateEpoch.cmake)
+set(ENV{SOURCE_DATE_EPOCH} ${GUESS_SOURCE_DATE_EPOCH})
+foreach(flags CFLAGS CXXFLAGS CPPFLAGS LDFLAGS)
+    unset(ENV{${flags}})
+endforeach()
+
+# Nothing is built unless the keys given can sign: a PKCS#12 file (made
+# absolute for the builds, which run elsewhere), a secret key in the keyring.
+set(pfx "$ENV{GUESS_AUTHENTICODE_PFX}")
+if(pfx)
+    get_filename_component(pfx ${pfx} ABSOLUTE)
+    if(NOT EXISTS ${pfx})
+        message(FATAL_ERROR "GUESS_AUTHENTICODE_PFX names no file: ${pfx}")
+    endif()
+    set(ENV{GUESS_AUTHENTICODE_PFX} ${pfx})
+endif()
+if(GUESS_OPENPGP_KEY)
+    execute_process(COMMAND ${GUESS_GPG} --batch --list-secret-keys ${GUESS_OPENPGP_KEY}
+        RESULT_VARIABLE no_key OUTPUT_QUIET ERROR_QUIET)
+    if(no_key)
+        message(FATAL_ERROR "GUESS_GPG_KEY names no secret key in the keyring: ${GUESS_OPENPGP_KEY}")
+    endif()
 endif()
 
-# Built in a temporary directory, which goes at the end; if anything fails,
-# it stays, with the logs of every step (cmake/ReleaseSteps.cmake).
-execute_process(COMMAND mktemp -d -t guess-release.XXXXXX
-    OUTPUT_VARIABLE work OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-set(out ${work}/out)
-file(MAKE_DIRECTORY ${out} ${work}/logs)
-
-# The sources, configured once plainly for what the parts' scripts need to
-# know of them (their settings: the version, the commit's time). The source
-# tarball holds the commit's tracked files under guess-VERSION/, with the
-# commit's time written into packaging/commit-time (.gitattributes); its
-# bytes depend on the commit alone, not on the caller's git settings.
-set(configured ${top})
-if(FROM)
-    file(ARCHIVE_EXTRACT INPUT ${FROM} DESTINATION ${work}/source)
-    file(GLOB configured LIST_DIRECTORIES true ${work}/source/*)
-endif()
-guess_release_step(${work} ${work} "configure the sources" ${CMAKE_COMMAND} -S ${configured} -B ${work}/settings -DBUILD_TESTING=OFF)
-set(settings ${work}/settings/guess-settings.cmake)
-include(${settings})
-set(name ${PROJECT_NAME}-${PROJECT_VERSION})
-set(source ${work}/source/${name})
+# The source tarball holds the commit's tracked files under guess-VERSION/,
+# with the commit's time written into packaging/commit-time
+# (.gitattributes); its bytes depend on the commit alone, not on the
+# caller's git settings.
 if(FROM)
     file(COPY_FILE ${FROM} ${out}/${name}.tar.gz)
     set(commit ${FROM})
 else()
-    execute_process(
-        COMMAND ${GUESS_GIT} -C ${top} -c tar.umask=0022 -c core.autocrlf=false
-            archive --format=tar --prefix=${name}/ HEAD
-        COMMAND ${GUESS_GZIP} -9n
-        OUTPUT_FILE ${out}/${name}.tar.gz COMMAND_ERROR_IS_FATAL ANY)
-    file(ARCHIVE_EXTRACT INPUT ${out}/${name}.tar.gz DESTINATION ${work}/source)
-    execute_process(COMMAND ${GUESS_GIT} -C ${top} log -1 --format=commit\ %h,\ %cI HEAD
+    execute_process(COMMAND ${GIT} -C ${top} -c tar.umask=0022 -c core.autocrlf=false archive --format=tar
+            --prefix=${name}/ HEAD
+        COMMAND gzip -9n OUTPUT_FILE ${out}/${name}.tar.gz COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND ${GIT} -C ${top} log -1 --format=commit\ %h,\ %cI HEAD
         OUTPUT_VARIABLE commit OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    file(ARCHIVE_EXTRACT INPUT ${out}/${name}.tar.gz DESTINATION ${work}/source)
 endif()
-message(STATUS "guess ${PROJECT_VERSION} from ${commit}, into ${DIST}")
-message(STATUS "Source: ${name}.tar.gz")
-# Each part of the release is made by a script of its own, with the settings.
-function(part what script)
-    guess_release_step(${work} ${work} "make ${what}" ${CMAKE_COMMAND} -D GUESS_SETTINGS=${settings} ${ARGN} -P ${source}/scripts/${script})
-endfunction()
-part("the SBOM" make-sbom.cmake -D SOURCE=${source} -D TARBALL=${out}/${name}.tar.gz -D OUTPUT=${out}/${name}.spdx)
-message(STATUS "Source SBOM: ${name}.spdx")
+message(STATUS "${name} from ${commit}, into ${DIST}")
+# Of the tarball's sources, as they are named in it.
+step("the SBOM" ${work} ${CMAKE_COMMAND} -D SOURCE=${work}/source/${name} -D TARBALL=${out}/${name}.tar.gz
+    -D OUTPUT=${out}/${name}.spdx -P ${top}/scripts/make-sbom.cmake)
+message(STATUS "Sources: ${name}.tar.gz, ${name}.spdx")
 
-# Every product configured first, then built and packaged by its workflow;
-# or, from a build that has them, taken as it packed them.
-guess_workflows(tests products)
-if(NOT BUILT)
-    foreach(preset IN LISTS products)
-        guess_release_step(${work} ${source} "${preset}: configure" ${CMAKE_COMMAND} --preset ${preset})
-    endforeach()
-endif()
-cmake_host_system_information(RESULT jobs QUERY NUMBER_OF_LOGICAL_CORES)
-list(LENGTH products total)
-set(count 0)
-set(shipped ${work}/packages)  # what every product shipped
-foreach(preset IN LISTS products)
-    guess_product(${preset} product)
-    math(EXPR count "${count} + 1")
-    message(STATUS "[${count}/${total}] ${preset}: ${product_DISPLAY}")
-    string(TIMESTAMP start %s)
-    set(record ${work}/${preset}.packages)
-    if(BUILT)
-        guess_take_built(${work} ${BUILT} ${preset} "${pfx}" ${record})
-    else()
-        guess_release_step(${work} ${source} "${preset}: build and package" ${CMAKE_COMMAND} -E env GUESS_PACKAGES=${record}
-            CMAKE_BUILD_PARALLEL_LEVEL=${jobs} ${CMAKE_COMMAND} --workflow --preset ${preset})
+# The products, in the order of their workflows, each into its own folder,
+# on every core; each ships the folder packages/ of its build.
+file(READ ${source}/CMakePresets.json presets)
+string(JSON count LENGTH "${presets}" workflowPresets)
+math(EXPR last "${count} - 1")
+set(products "")
+foreach(i RANGE ${last})
+    string(JSON steps GET "${presets}" workflowPresets ${i} steps)
+    if(NOT steps MATCHES "\"test\"")
+        string(JSON product GET "${presets}" workflowPresets ${i} name)
+        list(APPEND products ${product})
     endif()
-    file(STRINGS ${record} packages)
-    file(COPY ${packages} DESTINATION ${out})
-    file(READ ${record} lines)
-    file(APPEND ${shipped} "${lines}")
-    string(TIMESTAMP end %s)
-    math(EXPR seconds "${end} - ${start}")
-    list(TRANSFORM packages REPLACE ".*/" "")
-    list(JOIN packages " " names)
-    message(STATUS "[${count}/${total}] ${preset}: ${names} (${seconds} s)")
+endforeach()
+cmake_host_system_information(RESULT jobs QUERY NUMBER_OF_LOGICAL_CORES)
+set(ENV{CMAKE_BUILD_PARALLEL_LEVEL} ${jobs})
+foreach(product IN LISTS products)
+    step(${product} ${source} ${CMAKE_COMMAND} --workflow --preset ${product})
+    file(STRINGS ${log} built REGEX "^-- Build files have been written to: ")
+    string(REPLACE "-- Build files have been written to: " "" built "${built}")
+    file(GLOB packages RELATIVE ${built}/packages ${built}/packages/*)
+    file(COPY ${built}/packages/ DESTINATION ${out})
+    list(JOIN packages " " packages)
+    message(STATUS "${product}: ${packages}")
 endforeach()
 
-# The repositories of the packages and the manifests of Windows' package
-# managers, each made of what the products shipped, in the release's
-# folder; then the checksums of everything.
-foreach(what apt-repository rpm-repository pacman-repository manifests)
-    part("the ${what}" make-${what}.cmake -D PACKAGES=${shipped} -D DIST=${out} -D GUESS_DOWNLOAD_URL=${GUESS_DOWNLOAD_URL})
+# The repositories of the packages, in the release's folder; then the
+# checksums of everything.
+step("the Debian repository" ${work} ${CMAKE_COMMAND} -D DIST=${out} -D VERSION=${version}
+    -P ${top}/scripts/make-apt-repository.cmake)
+foreach(repository rpm pacman)
+    step("the ${repository} repository" ${work} ${CMAKE_COMMAND} -D DIST=${out}
+        -P ${top}/scripts/make-${repository}-repository.cmake)
 endforeach()
-part("the checksums" make-checksums.cmake -D DIR=${out})
+step("the checksums" ${work} ${CMAKE_COMMAND} -D DIR=${out} -P ${top}/scripts/make-checksums.cmake)
 
 # Into DIST, in place of what an earlier release put there (as its
-# checksums list it): a signature of earlier checksums would no longer match.
+# checksums list it), the checksums last: until they are there, DIST holds
+# no release.
 file(MAKE_DIRECTORY ${DIST})
 if(EXISTS ${DIST}/SHA256SUMS)
     file(STRINGS ${DIST}/SHA256SUMS earlier)
     list(TRANSFORM earlier REPLACE "^[0-9a-f]*  ([^/]*).*" "${DIST}/\\1")
-    file(REMOVE_RECURSE ${earlier} ${DIST}/SHA256SUMS ${DIST}/SHA256SUMS.asc)
+    file(REMOVE_RECURSE ${DIST}/SHA256SUMS ${DIST}/SHA256SUMS.asc ${earlier})
 endif()
-file(COPY ${out}/ DESTINATION ${DIST})
-file(GLOB made RELATIVE ${out} ${out}/*)
-list(SORT made)
+file(COPY ${out}/ DESTINATION ${DIST} PATTERN SHA256SUMS* EXCLUDE)
+file(GLOB sums ${out}/SHA256SUMS*)
+file(COPY ${sums} DESTINATION ${DIST})
 file(REMOVE_RECURSE ${work})
 
 set(signed unsigned)
@@ -181,13 +171,9 @@ set(signed "unsigned, which apt, dnf, zypper and pacman refuse")
 if(GUESS_OPENPGP_KEY)
     set(signed "signed by ${GUESS_OPENPGP_KEY}, whose key is guess-archive-keyring.gpg")
 endif()
-message(STATUS "SHA256SUMS and the repositories (apt/, rpm/, arch/): ${signed} (GUESS_GPG_KEY)")
-if(GUESS_DOWNLOAD_URL)
-    message(STATUS "Its address, in the manifests of winget/ and scoop/: ${GUESS_DOWNLOAD_URL}")
-else()
+message(STATUS "The RPM packages, SHA256SUMS and the repositories: ${signed} (GUESS_GPG_KEY)")
+if("$ENV{GUESS_DOWNLOAD_URL}" STREQUAL "")
     message(STATUS "Its address, in the manifests of winget/ and scoop/: the README's placeholder (GUESS_DOWNLOAD_URL is not set)")
+else()
+    message(STATUS "Its address, in the manifests of winget/ and scoop/: $ENV{GUESS_DOWNLOAD_URL}")
 endif()
-message(STATUS "The release, in ${DIST}:")
-foreach(file IN LISTS made)
-    message(STATUS "  ${file}")
-endforeach()
