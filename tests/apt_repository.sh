@@ -2,22 +2,22 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# The Debian repository of a release (scripts/make-apt-repository.cmake,
-# tests/release.sh), of the Debian packages the products shipped, served as
-# a static web server serves it: apt, as a player's machine runs it but
-# with a state and settings of its own that trust the key the release
-# publishes alone, offers the version for this machine and fetches the very
-# package built. An index changed after signing, or a repository signed by
-# another key, is refused. It is dated with the commit's time.
-#   apt_repository.sh RELEASE_DIR PACKAGES COMMIT_TIME
-release=$1 packages=$2 time=$3
+# The Debian repository of a release (scripts/make-apt-repository.cmake):
+# every Debian package of the release, indexed for its architecture, and
+# dated with the commit's time. Served as a static web server serves it,
+# apt, as a player's machine runs it but with a state and settings of its
+# own that trust KEYRING alone, offers the version for this machine and
+# fetches the very package released. An index changed after signing, or a
+# repository signed by another key, is refused.
+#   apt_repository.sh DIST KEYRING
+dist=$1 keyring=$2
 . "$(dirname "$0")/repository.sh"
 
 repository=$dist/apt
 release_file=$repository/dists/stable/Release
 check grep -qx "Date: $(LC_ALL=C date -u -d "@$time" '+%a, %d %b %Y %H:%M:%S UTC')" "$release_file"
-check test "$(ls "$repository/pool")" = "$(grep '\.deb$' "$packages" | sed 's|.*/||' | LC_ALL=C sort)"
-for deb in $(grep '\.deb$' "$packages"); do
+check test "$(ls "$repository/pool")" = "$(cd "$dist" && ls ./*.deb | sed 's|^\./||' | LC_ALL=C sort)"
+for deb in "$dist"/*.deb; do
     architecture=$(dpkg-deb -f "$deb" Architecture)
     check grep -q "^Architectures: .*\\b$architecture\\b" "$release_file"
     check test -s "$repository/dists/stable/main/binary-$architecture/Packages.gz"
@@ -41,11 +41,11 @@ apt_in() {  # apt_in NAME COMMAND...
 }
 
 serve "$repository"
-apt_for built
-check quiet apt_in built apt-get update
-native=$(grep "_$(dpkg --print-architecture)\\.deb\$" "$packages")
-check test "$(apt_in built apt-cache policy guess | sed -n 's/^ *Candidate: //p')" = "$(dpkg-deb -f "$native" Version)"
-mkdir "$work/downloaded" && (cd "$work/downloaded" && quiet apt_in built apt-get download guess)
+apt_for released
+check quiet apt_in released apt-get update
+native=$(ls "$dist"/*_"$(dpkg --print-architecture)".deb)
+check test "$(apt_in released apt-cache policy guess | sed -n 's/^ *Candidate: //p')" = "$(dpkg-deb -f "$native" Version)"
+mkdir "$work/downloaded" && (cd "$work/downloaded" && quiet apt_in released apt-get download guess)
 check cmp "$work/downloaded/$(basename "$native")" "$native"
 
 cp -R "$repository" "$work/changed" && index=$(find "$work/changed" -name Packages | head -n 1) &&

@@ -1,28 +1,20 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# Sourced by the tests that sign: throwaway keys, kept in a folder so that
-# another release can be signed with the same ones.
+# Sourced by what makes a release to test (scripts/test-all.sh, .ci/run):
+# throwaway keys, kept in a folder so that another release can be signed
+# with the same ones.
 #   make_keys DIR  an OpenPGP key, test@guess.invalid, in DIR/gnupg; and a
 #                  code-signing certificate, DIR/cert.pem, in DIR/sign.pfx
 #   use_keys DIR   signs with them from now on: sets GNUPGHOME (a copy, as
 #                  gpg's agent listens on a socket in it, whose path must be
 #                  short), GUESS_GPG_KEY, GUESS_AUTHENTICODE_PFX and
-#                  GUESS_AUTHENTICODE_PASSWORD, and a throwaway address for
-#                  the release's files, GUESS_DOWNLOAD_URL ($download_url,
-#                  which a test may read); drop_keys stops
-#                  that copy's agent and removes it, never a GNUPGHOME of
-#                  the caller's
-#   rpm_body RPM   what follows an RPM package's signature header: its
-#                  header and payload, which signing leaves as they were
-#                  (rpm's --delsign leaves the space the signature took
-#                  smaller, so the package less its signature is not the
-#                  bytes built)
+#                  GUESS_AUTHENTICODE_PASSWORD; drop_keys stops that copy's
+#                  agent and removes it, never a GNUPGHOME of the caller's
 # OpenPGP signatures carry the time they are made; these carry a fixed one,
 # as everything else in a release carries the commit's, so that the same
 # files signed twice are the same bytes.
 keys_made=1767225600 keys_sign=1767312000  # 2026-01-01 and the day after
-download_url=https://downloads.invalid/guess/
 
 make_keys() {
     mkdir -p "$1/gnupg" && chmod 700 "$1/gnupg" &&
@@ -39,10 +31,5 @@ use_keys() {
     keys_home=$(mktemp -d) && cp -R "$1/gnupg/." "$keys_home" || return 1
     export GNUPGHOME=$keys_home GUESS_GPG_KEY=test@guess.invalid
     export GUESS_AUTHENTICODE_PFX="$1/sign.pfx" GUESS_AUTHENTICODE_PASSWORD=throwaway
-    export GUESS_DOWNLOAD_URL=$download_url
 }
 drop_keys() { [ -z "${keys_home:-}" ] || { gpgconf --homedir "$keys_home" --kill all; rm -rf "$keys_home"; }; }
-rpm_body() {
-    count=$(od -An -tu4 --endian=big -j 104 -N 4 "$1") size=$(od -An -tu4 --endian=big -j 108 -N 4 "$1")
-    tail -c +$(((96 + 16 + 16 * count + size + 7) / 8 * 8 + 1)) "$1"
-}

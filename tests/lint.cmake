@@ -2,44 +2,36 @@
 # SPDX-License-Identifier: MIT
 
 # Static checks of the sources, the manual page, the changelog and the
-# licenses, as tests.
-guess_require_tools(missing GROUPS TEST_LINT)
-if(missing)
-    guess_skip(lint.skipped "the checks of the tools that are missing skipped: ${missing}")
-endif()
+# licenses, as tests (GUESS_LINT).
+guess_find_program(GUESS_CLANG_TIDY clang-tidy clang-tidy)
+guess_find_program(GUESS_CLANG_FORMAT clang-format clang-format)
+guess_find_program(GUESS_GROFF groff groff-base)
+guess_find_program(GUESS_REUSE reuse reuse)
+guess_find_program(GUESS_EMXX em++ emscripten)
 # clang-tidy reads how the program is compiled from compile_commands.json.
 set_target_properties(guess PROPERTIES EXPORT_COMPILE_COMMANDS ON)
+
+# The POSIX sources as built here; the Windows one on its own, as it needs
+# nothing from Windows to be read; the web one as Emscripten compiles it.
+add_test(NAME lint.clang-tidy
+    COMMAND ${GUESS_CLANG_TIDY} --quiet -p ${PROJECT_BINARY_DIR}
+        ${PROJECT_SOURCE_DIR}/src/main.cpp ${PROJECT_SOURCE_DIR}/src/wait_for_key_posix.cpp)
+add_test(NAME lint.clang-tidy-windows
+    COMMAND ${GUESS_CLANG_TIDY} --quiet ${PROJECT_SOURCE_DIR}/src/wait_for_key_windows.cpp
+        -- -std=c++17 -I${PROJECT_SOURCE_DIR}/src)
+execute_process(COMMAND ${GUESS_EMXX} --cflags OUTPUT_VARIABLE web_flags OUTPUT_STRIP_TRAILING_WHITESPACE)
+separate_arguments(web_flags UNIX_COMMAND "${web_flags}")
+add_test(NAME lint.clang-tidy-web
+    COMMAND ${GUESS_CLANG_TIDY} --quiet ${PROJECT_SOURCE_DIR}/src/web_console.cpp
+        -- -std=c++17 -I${PROJECT_SOURCE_DIR}/src ${web_flags})
 
 file(GLOB formatted CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h
     ${PROJECT_SOURCE_DIR}/tests/*.cpp ${PROJECT_SOURCE_DIR}/tests/*.h)
-
-if(GUESS_CLANG_TIDY)
-    # The POSIX sources as built here; the Windows one on its own, as it
-    # needs nothing from Windows to be read.
-    add_test(NAME lint.clang-tidy
-        COMMAND ${GUESS_CLANG_TIDY} --quiet -p ${PROJECT_BINARY_DIR}
-            ${PROJECT_SOURCE_DIR}/src/main.cpp ${PROJECT_SOURCE_DIR}/src/wait_for_key_posix.cpp)
-    add_test(NAME lint.clang-tidy-windows
-        COMMAND ${GUESS_CLANG_TIDY} --quiet ${PROJECT_SOURCE_DIR}/src/wait_for_key_windows.cpp
-            -- -std=c++17 -I${PROJECT_SOURCE_DIR}/src)
-    # The web one as Emscripten compiles it, where it is installed.
-    if(GUESS_EMXX)
-        execute_process(COMMAND ${GUESS_EMXX} --cflags OUTPUT_VARIABLE web_flags OUTPUT_STRIP_TRAILING_WHITESPACE)
-        separate_arguments(web_flags UNIX_COMMAND "${web_flags}")
-        add_test(NAME lint.clang-tidy-web
-            COMMAND ${GUESS_CLANG_TIDY} --quiet ${PROJECT_SOURCE_DIR}/src/web_console.cpp
-                -- -std=c++17 -I${PROJECT_SOURCE_DIR}/src ${web_flags})
-    endif()
-endif()
-if(GUESS_CLANG_FORMAT)
-    add_test(NAME lint.clang-format COMMAND ${GUESS_CLANG_FORMAT} --dry-run -Werror ${formatted})
-endif()
-if(GUESS_GROFF)
-    # -ww: every warning groff has, and any of them fails the check.
-    add_test(NAME lint.manual-page
-        COMMAND sh -c "! ${GUESS_GROFF} -man -Tutf8 -ww -z \"$1\" 2>&1 | grep ." - ${PROJECT_BINARY_DIR}/guess.6)
-endif()
+add_test(NAME lint.clang-format COMMAND ${GUESS_CLANG_FORMAT} --dry-run -Werror ${formatted})
+# -ww: every warning groff has, and any of them fails the check.
+add_test(NAME lint.manual-page
+    COMMAND sh -c [[! "$0" -man -Tutf8 -ww -z "$1" 2>&1 | grep .]] ${GUESS_GROFF} ${PROJECT_BINARY_DIR}/guess.6)
 
 # The version the changelog says is the newest is the one being built.
 add_test(NAME lint.changelog
@@ -50,8 +42,8 @@ add_test(NAME lint.changelog
 # words where it takes a comment, in .reuse/dep5 where it does not. reuse
 # reads which files are the project's from git, and would take the build
 # trees for sources too without it.
-if(NOT EXISTS ${PROJECT_SOURCE_DIR}/.git)
-    guess_skip(lint.reuse-skipped "these sources are no git checkout: the check of every file's license skipped")
-elseif(GUESS_REUSE)
+if(EXISTS ${PROJECT_SOURCE_DIR}/.git)
     add_test(NAME lint.reuse COMMAND ${GUESS_REUSE} --root ${PROJECT_SOURCE_DIR} lint)
+else()
+    message(STATUS "These sources are no git checkout: reuse does not check every file's license")
 endif()

@@ -1,10 +1,10 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-"""The winget and Scoop manifests of a release (scripts/make-manifests.cmake,
-tests/release.sh), of the Windows packages it ships, for the address it was
-made for; and made again of the same packages for an address that holds the
-version, which Scoop's checkver reads otherwise. The YAML parses, with the
+"""The winget and Scoop manifests of a release (scripts/make-manifests.cmake),
+of the Windows packages it ships, for the address they name; and made again
+of the same packages for an address that holds the version, which Scoop's
+checkver reads otherwise. The YAML parses, with the
 release date as text, as winget reads it; the three winget files agree, and
 each manager finds the fields it requires; the addresses, hashes and the
 installer's ProductCode are true to the files; Scoop's checkver finds the
@@ -12,10 +12,11 @@ version and its autoupdate gives back this one's address. Each mutation of a
 file (a wrong hash, a missing field, another version) must be found. No
 winget or Scoop runs here: what they would do with the files is not shown.
 
-    manifests_test.py RELEASE_DIR KEYS_SH CMAKE MAKE_MANIFESTS SETTINGS PACKAGES MSIINFO VERSION COMMIT_TIME
+    manifests_test.py DIST
 """
 
 import datetime
+import glob
 import hashlib
 import json
 import os
@@ -95,9 +96,7 @@ def problems(dist, url, args):
 
     installer = manifests["installer"][2]
     expect("ReleaseDate", installer.get("ReleaseDate"), args["date"])
-    properties = subprocess.run([args["msiinfo"], "export", os.path.join(dist, msi), "Property"],
-                                capture_output=True, text=True, check=True).stdout
-    product_code = re.search(r"^ProductCode\t(\S+)", properties, re.M).group(1)
+    product_code = msi_property(os.path.join(dist, msi), "ProductCode")
     installers = installer.get("Installers") or [{}]
     expect("installers", len(installers), 1)
     for field, wanted in (("InstallerUrl", url + msi),
@@ -137,6 +136,12 @@ def problems(dist, url, args):
     return found
 
 
+def msi_property(msi, name):
+    properties = subprocess.run(["msiinfo", "export", msi, "Property"], capture_output=True, text=True,
+                                check=True).stdout
+    return re.search(rf"^{name}\t(\S+)", properties, re.M).group(1)
+
+
 def flip(match):
     """Another first digit of a hash or a code."""
     return match.group(1) + ("1" if match.group(2) == "0" else "0")
@@ -156,21 +161,34 @@ class Manifests(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.work = tempfile.mkdtemp()
-        cls.dist = os.path.join(cls.args["release"], "dist")
-        # The address where the release's files are, with the version in it.
+        dist = cls.args["dist"]
+        cls.args["version"] = msi_property(glob.glob(os.path.join(dist, "*.msi"))[0], "ProductVersion")
+        sources = glob.glob(os.path.join(dist, "*.spdx"))[0][: -len(".spdx")] + ".tar.gz"
+        time = subprocess.run(["tar", "-xzOf", sources, "--wildcards", "*/packaging/commit-time"],
+                              capture_output=True, text=True, check=True).stdout.strip()
+        cls.args["date"] = datetime.datetime.fromtimestamp(int(time), datetime.timezone.utc).strftime("%Y-%m-%d")
+        # The address they name (what the three winget files say), and one with the version in it.
+        named = {}
+        for root, _, names in os.walk(os.path.join(dist, "winget")):
+            for name in names:
+                with open(os.path.join(root, name), encoding="utf-8") as file:
+                    named.update(yaml.safe_load(file))
+        cls.args["url"] = named["Installers"][0]["InstallerUrl"].rsplit("/", 1)[0] + "/"
         cls.versioned_url = f"{cls.args['url']}{cls.args['version']}/"
         cls.versioned = os.path.join(cls.work, "versioned")
-        windows_packages(cls.dist, cls.versioned)
-        subprocess.run([cls.args["cmake"], f"-DGUESS_SETTINGS={cls.args['settings']}",
-                        f"-DPACKAGES={cls.args['packages']}", f"-DDIST={cls.versioned}",
-                        f"-DGUESS_DOWNLOAD_URL={cls.versioned_url}", "-P", cls.args["script"]], check=True)
+        windows_packages(dist, cls.versioned)
+        subprocess.run(["cmake", f"-DDIST={cls.versioned}", f"-DVERSION={cls.args['version']}",
+                        f"-DVENDOR={named['Publisher']}", f"-DSUMMARY={named['ShortDescription']}",
+                        f"-DDESCRIPTION={named['Description']}", f"-DGUESS_DOWNLOAD_URL={cls.versioned_url}",
+                        "-P", os.path.join(os.path.dirname(__file__), "..", "scripts", "make-manifests.cmake")],
+                       env=dict(os.environ, SOURCE_DATE_EPOCH=time), check=True)
 
     @classmethod
     def tearDownClass(cls):
         shutil.rmtree(cls.work)
 
     def test_true_to_the_release(self):
-        self.assertEqual(problems(self.dist, self.args["url"], self.args), [])
+        self.assertEqual(problems(self.args["dist"], self.args["url"], self.args), [])
         self.assertEqual(problems(self.versioned, self.versioned_url, self.args), [])
 
     def test_each_mutation_is_found(self):
@@ -190,9 +208,9 @@ class Manifests(unittest.TestCase):
             with self.subTest(what):
                 mutated = os.path.join(self.work, "mutated")
                 shutil.rmtree(mutated, ignore_errors=True)
-                windows_packages(self.dist, mutated)
+                windows_packages(self.args["dist"], mutated)
                 for folder in ("winget", "scoop"):
-                    shutil.copytree(os.path.join(self.dist, folder), os.path.join(mutated, folder))
+                    shutil.copytree(os.path.join(self.args["dist"], folder), os.path.join(mutated, folder))
                 path = next(os.path.join(root, name) for root, _, names in os.walk(mutated) if name in names)
                 with open(path, encoding="utf-8") as file:
                     text = file.read()
@@ -204,10 +222,5 @@ class Manifests(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    names = ("release", "keys", "cmake", "script", "settings", "packages", "msiinfo", "version", "time")
-    Manifests.args = dict(zip(names, sys.argv[1:]))
-    Manifests.args["url"] = subprocess.run(["sh", "-c", '. "$0" && printf %s "$download_url"', Manifests.args["keys"]],
-                                           capture_output=True, text=True, check=True).stdout
-    Manifests.args["date"] = datetime.datetime.fromtimestamp(
-        int(Manifests.args["time"]), datetime.timezone.utc).strftime("%Y-%m-%d")
+    Manifests.args = {"dist": sys.argv[1]}
     unittest.main(argv=sys.argv[:1])

@@ -2,41 +2,60 @@
 # SPDX-License-Identifier: MIT
 
 # Sourced by the tests of a release's repositories, once they have their
-# arguments: the release that tests/release.sh made, `release` (RELEASE_DIR,
-# with dist/ and keys/), whose files they read as `dist` and whose keys sign
-# what they make (tests/keys.sh); a folder of their own, `work`, which goes
-# at the end with every server they started; and what they do with them:
-#   make_next GENERATOR            the packages of the next version, `next`,
-#                                  made by GENERATOR from the build for this
-#                                  machine (`cpack`, `native`), and their
-#                                  repository (`cmake`, `script` and
-#                                  `settings`, from the arguments), in
-#                                  $work/next-dist
+# arguments: the release, `dist`, with its commit's `time`, the version
+# after its own, `next`, and this machine's packages in it; a folder of
+# their own, `work`, with a keyring of their own (GNUPGHOME), which go at
+# the end with every server they started; and what they do with them:
+#   make_key NAME               an OpenPGP key of the tests', NAME@guess.invalid
+#   next_version EXTENSION      this machine's package of the release made
+#                               the next version's, of the same files, by
+#                               scripts/pack.sh, and its repository, in
+#                               $work/next-dist, signed with a key of the
+#                               tests' own (next@)
 #   sign_as_other FILE OUTPUT HOW...  FILE signed by another key than the
-#                                  release's, as gpg's options HOW say
-#   serve DIR                      serves DIR as a static web server does, on
-#                                  127.0.0.1, and sets `address` to its URL
-#   plays PROGRAM                  a game of it, through a pipe, is won by 5
-#   signed FILE SIGNATURE          SIGNATURE of FILE verifies with the key the
-#                                  release publishes, `keyring`
+#                               release's, as gpg's options HOW say
+#   serve DIR                   serves DIR as a static web server does, on
+#                               127.0.0.1, and sets `address` to its URL
+#   plays PROGRAM               a game of it, through a pipe, is won by 5
 work=$(mktemp -d) || exit 1
 servers=''
-trap '[ -z "$servers" ] || kill $servers 2>/dev/null; drop_keys; rm -rf "$work"' EXIT
+export GNUPGHOME="$work/gnupg"
+trap '[ -z "$servers" ] || kill $servers 2>/dev/null; gpgconf --kill all; rm -rf "$work"' EXIT
 . "$(dirname "$0")/check.sh"
-. "$(dirname "$0")/keys.sh"
-use_keys "$release/keys" || exit 1
-dist=$release/dist keyring=$release/dist/guess-archive-keyring.gpg
+scripts=$(cd "$(dirname "$0")/../scripts" && pwd)
+mkdir -m 700 "$GNUPGHOME" || exit 1
+sources=$(ls "$dist"/*.spdx) && sources=${sources%.spdx}.tar.gz || exit 1
+time=$(tar -xzOf "$sources" --wildcards '*/packaging/commit-time') || exit 1
+next=$(tar -xzOf "$sources" --wildcards '*/CMakeLists.txt' | sed -n 's/^ *VERSION \([0-9.]*\)$/\1/p' |
+    awk -F. '{ print $1 "." $2 "." $3 + 1 }')
 
-make_next() {
-    (cd "$work" && GUESS_PACKAGES="$work/next-packages" "$cpack" --config "$native/CPackConfig.cmake" -G "$1" \
-        -D CPACK_PACKAGE_VERSION="$next" -B "$work/next" >/dev/null) || exit 1
-    mkdir -p "$work/next-dist" && xargs cp -t "$work/next-dist" <"$work/next-packages" || exit 1
-    quiet "$cmake" -D GUESS_SETTINGS="$settings" -D PACKAGES="$work/next-packages" -D DIST="$work/next-dist" \
-        -P "$script" || exit 1
+make_key() {
+    gpg --list-secret-keys "$1@guess.invalid" >/dev/null 2>&1 ||
+        quiet gpg --batch --passphrase '' --quick-gen-key "$1 <$1@guess.invalid>" ed25519 sign never || exit 1
+}
+next_version() {
+    make_key next
+    arch=$(uname -m) tree=$work/next-tree
+    shipped=$(ls "$dist"/*"$arch.$1") && rm -rf "$tree" && mkdir -p "$tree" "$work/next-dist" &&
+        bsdtar -xf "$shipped" -C "$tree" || exit 1
+    case $1 in
+    # Of the same vendor, which zypper updates only from.
+    rpm) sed -e "s/@PROJECT_VERSION@/$next/" -e 's/@GUESS_RPM_CHANGELOG@//' \
+        -e "s/@GUESS_VENDOR@/$(rpm -qp --qf '%{VENDOR}' "$shipped" 2>/dev/null)/" -e 's/@[A-Z_]*@/next/' \
+        "$scripts/../packaging/rpm/rpmbuild.in" >"$work/next.rpmbuild" &&
+        set -- rpm "guess-$next-1.$arch.rpm" "$arch" "$work/next.rpmbuild" ;;
+    *) sed -e "s/^pkgver = .*/pkgver = $next-1/" -e '/^size = /d' "$tree/.PKGINFO" >"$work/next.PKGINFO" &&
+        rm "$tree/.PKGINFO" "$tree/.MTREE" && set -- pacman "guess-$next-1-$arch.pkg.tar.zst" "$work/next.PKGINFO" ;;
+    esac || exit 1
+    format=$1 name=$2
+    shift 2
+    export SOURCE_DATE_EPOCH=$((time + 1)) GUESS_GPG_KEY=next@guess.invalid
+    quiet sh "$scripts/pack.sh" "$format" "$tree" "$work/next-dist/$name" "$@" &&
+        quiet cmake -D DIST="$work/next-dist" -P "$scripts/make-$format-repository.cmake" || exit 1
+    unset SOURCE_DATE_EPOCH GUESS_GPG_KEY
 }
 sign_as_other() {
-    gpg --list-secret-keys other@guess.invalid >/dev/null 2>&1 ||
-        quiet gpg --batch --passphrase '' --quick-gen-key 'other <other@guess.invalid>' ed25519 sign never || exit 1
+    make_key other
     file=$1 output=$2
     shift 2
     quiet gpg --batch --yes --local-user other@guess.invalid "$@" --output "$output" "$file" || exit 1
@@ -62,4 +81,3 @@ server.serve_forever()' "$1" "$work/port" &
     address=http://127.0.0.1:$(cat "$work/port")/
 }
 plays() { [ "$(printf '5\n' | "$1")" = "Enter number from 0 to 9 just here to zembrate : That's your victory!" ]; }
-signed() { quiet gpgv --keyring "$keyring" "$2" "$1"; }

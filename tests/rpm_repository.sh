@@ -2,29 +2,29 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# The RPM repository of a release (scripts/make-rpm-repository.cmake,
-# tests/release.sh), of the RPM packages the products shipped. Each package
-# is signed, as the release ships it at its top. The index is dated with
-# the commit's time and has no database; its signature verifies with the
-# key the release publishes. Served as a static web server serves it, dnf
-# and zypper, each with a root of its own that trusts nothing else and the
-# release's guess.repo for its address, install the package for this
-# machine, which plays; then take the next version, made from the same
-# build, put at the same address. An index changed after signing, or signed
-# by another key, is refused.
-#   rpm_repository.sh RELEASE_DIR PACKAGES COMMIT_TIME CMAKE MAKE_RPM_REPOSITORY SETTINGS CPACK NATIVE_BUILD NEXT_VERSION
-release=$1 packages=$2 time=$3 cmake=$4 script=$5 settings=$6 cpack=$7 native=$8 next=$9
+# The RPM repository of a release (scripts/make-rpm-repository.cmake): each
+# RPM package of the release, as it ships at its top, signed with the key
+# the release is trusted with, KEY (armoured). The index is dated with the
+# commit's time and has no database; its signature verifies with KEY.
+# Served as a static web server serves it, dnf and zypper, each with a root
+# of its own that trusts nothing else, and the release's guess.repo for its
+# address, install the package for this machine, which plays; then take
+# the next version, put at the same address. An index changed after
+# signing, or signed by another key, is refused.
+#   rpm_repository.sh DIST KEY
+dist=$1 key=$2
 . "$(dirname "$0")/repository.sh"
 
 rpm=$dist/rpm
-check test "$(ls "$rpm" | grep -v repodata)" = "$(grep '\.rpm$' "$packages" | sed 's|.*/||' | LC_ALL=C sort)"
-mkdir "$work/rpmdb" && quiet rpmkeys --dbpath "$work/rpmdb" --import "$rpm/repodata/repomd.xml.key" || exit 1
-for built in $(grep '\.rpm$' "$packages"); do
-    name=$(basename "$built")
-    check cmp "$rpm/$name" "$dist/$name"
-    check sh -c 'rpmkeys --dbpath "$1" --checksig "$2" | grep -q "digests signatures OK"' - "$work/rpmdb" "$rpm/$name"
+check test "$(ls "$rpm" | grep -v repodata)" = "$(cd "$dist" && ls ./*.rpm | sed 's|^\./||' | LC_ALL=C sort)"
+mkdir "$work/rpmdb" && quiet rpmkeys --dbpath "$work/rpmdb" --import "$key" || exit 1
+for package in "$dist"/*.rpm; do
+    name=$(basename "$package")
+    check cmp "$rpm/$name" "$package"
+    check sh -c 'rpmkeys --dbpath "$1" --checksig "$2" | grep -q "digests signatures OK"' - "$work/rpmdb" "$package"
 done
-check signed "$rpm/repodata/repomd.xml" "$rpm/repodata/repomd.xml.asc"
+gpg --dearmor <"$key" >"$work/keyring.gpg" || exit 1
+check quiet gpgv --keyring "$work/keyring.gpg" "$rpm/repodata/repomd.xml.asc" "$rpm/repodata/repomd.xml"
 check grep -q "<revision>$time</revision>" "$rpm/repodata/repomd.xml"
 check test -z "$(grep '<timestamp>' "$rpm/repodata/repomd.xml" | grep -v ">$time<")"
 check test -z "$(ls "$rpm/repodata" | grep -e sqlite -e '\.db')"
@@ -33,18 +33,25 @@ check test -z "$(gzip -dc "$rpm"/repodata/*-primary.xml.gz | grep -o '<time file
 # dnf and zypper, each in a root of its own, from the same address.
 mkdir "$work/www" && cp -R "$rpm/." "$work/www" || exit 1
 serve "$work/www"
-# What a player adds, with this server's address in place of the release's.
+# What a player adds, with this server's address in place of the release's,
+# and the key it is trusted with; and the next version's key too.
+next_version rpm
+gpg --export --armor next@guess.invalid >"$work/next.asc" || exit 1
 base=$(sed -n 's/^baseurl=//p' "$dist/guess.repo")
-mkdir -p "$work/dnf/repos" && sed "s|$base|$address|g" "$dist/guess.repo" >"$work/dnf/repos/guess.repo" || exit 1
+mkdir -p "$work/dnf/repos" && sed -e "s|$base|$address|g" -e "s|^gpgkey=.*|gpgkey=file://$key file://$work/next.asc|" \
+    "$dist/guess.repo" >"$work/dnf/repos/guess.repo" || exit 1
 # dnf makes /run/user/UID, for gpg's sockets, where it can: as root, it
 # would make it for root, and Wine, which keeps its server there where that
 # folder is and elsewhere where not, would lose the server of a test beside
-# this one (tests/wine.sh). So root's dnf has a /run/user of its own.
+# this one (tests/wine.sh). So root's dnf has a /run/user of its own, in a
+# namespace of its own, whose mounts reach no other (a user namespace's),
+# as a chroot allows too.
 dnf_in() {
     set -- dnf --installroot="$work/dnf/root" --setopt=reposdir="$work/dnf/repos" \
         --setopt=cachedir="$work/dnf/cache" --releasever=1 --forcearch="$(uname -m)" -y "$@"
     if [ "$(id -u)" = 0 ] && [ -d /run/user ]; then
-        unshare --mount --propagation private sh -c 'mount -t tmpfs -o mode=755 guess /run/user && exec "$@"' - "$@"
+        unshare --user --map-root-user --mount --propagation unchanged \
+            sh -c 'mount -t tmpfs -o mode=755 guess /run/user && exec "$@"' - "$@"
     else
         "$@"
     fi
@@ -58,7 +65,6 @@ check quiet zypper_in install guess
 check plays "$work/zypper/usr/bin/guess"
 
 # The next version at the same address: both update to it.
-make_next RPM
 rm -rf "$work/www"/* && cp -R "$work/next-dist/rpm/." "$work/www" || exit 1
 check quiet dnf_in --refresh upgrade
 check test "$(installed "$work/dnf/root")" = "$next"

@@ -2,13 +2,13 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# The source SBOM of a release (scripts/make-sbom.cmake, tests/release.sh):
+# The source SBOM of a release (scripts/make-sbom.cmake):
 # it names every file of the source tarball (but the licenses' own texts
 # and where REUSE is told of the files that cannot say theirs), and carries
 # nothing of when or by whom it was made: the commit's time, a name that
 # follows from the tarball, no person. Other sources get another name.
-#   sbom.sh CMAKE MAKE_SBOM RELEASE_DIR
-cmake=$1 script=$2 dist=$3/dist
+#   sbom.sh DIST
+dist=$1
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/check.sh"
@@ -27,6 +27,7 @@ check sh -c '! grep -q "^Creator: Person" "$1"' - "$sbom"
 check sh -c 'grep -q "^DocumentNamespace: https://spdx.org/spdxdocs/$2-[0-9a-f-]*$" "$1"' - "$sbom" "$name"
 
 tar -xzf "$tarball" -C "$work" && printf 'other sources\n' >"$work/$name.tar.gz" || exit 1
-"$cmake" -D SOURCE="$work/$name" -D TARBALL="$work/$name.tar.gz" -D OUTPUT="$work/other.spdx" -P "$script" || exit 1
+cmake -D SOURCE="$work/$name" -D TARBALL="$work/$name.tar.gz" -D OUTPUT="$work/other.spdx" \
+    -P "$(dirname "$0")/../scripts/make-sbom.cmake" || exit 1
 check test "$(field DocumentNamespace "$work/other.spdx")" != "$(field DocumentNamespace "$sbom")"
 exit $fail

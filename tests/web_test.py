@@ -7,14 +7,14 @@ texts and input rules as the console, a key or a tap ends the game, and the
 page then offers a new one. The page is opened from disk (file://), where it
 is a page alone, or from a web server on 127.0.0.1, where it is an app that
 plays offline, after the player has been away too, and takes the next
-version, given as built from the same sources, and whose first visit stays
-within its budget. What only Chromium's DevTools tell (that it installs, what
-the browser logged), what is the same in every engine (the script's size,
-the icon's pixels), and what WebKit's WebDriver session cannot show (see
-WebKit.skips) are checked in Chromium alone.
+version (the same page, of the version after this one), and whose first
+visit stays within its budget. What only Chromium's DevTools tell (that it
+installs, what the browser logged), what is the same in every engine (the
+script's size, the icon's pixels), and what WebKit's WebDriver session
+cannot show (see WebKit.skips) are checked in Chromium alone.
 
-    web_test.py chromium CHROMIUM CHROMEDRIVER PAGE_DIR file
-    web_test.py webkit XVFB WEBKITWEBDRIVER PAGE_DIR served NEXT_PAGE_DIR NEXT_VERSION
+    web_test.py chromium CHROMIUM CHROMEDRIVER PAGE_DIR file|served
+    web_test.py webkit XVFB WEBKITWEBDRIVER PAGE_DIR file|served
 """
 
 import collections
@@ -23,6 +23,8 @@ import functools
 import gzip
 import http.server
 import os
+import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -422,12 +424,29 @@ class Page(unittest.TestCase):
                 self.play(*game)
 
 
+def next_page(page_dir, into):
+    """The page of the version after its own: its files, with the next
+    version's number where the version's stands."""
+    with open(os.path.join(page_dir, "sw.js"), encoding="utf-8") as worker:
+        version = re.search(r"}([0-9]+\.[0-9]+\.)([0-9]+)`;", worker.read())
+    shutil.copytree(page_dir, into)
+    following = version.group(1) + str(int(version.group(2)) + 1)
+    for name in ("index.html", "sw.js"):
+        with open(os.path.join(into, name), encoding="utf-8") as file:
+            text = file.read()
+        with open(os.path.join(into, name), "w", encoding="utf-8") as file:
+            file.write(text.replace(version.group(1) + version.group(2), following))
+    return following
+
+
 if __name__ == "__main__":
     engine, program, driver, Page.page_dir, origin = sys.argv[1:6]
-    Page.engine = {"chromium": Chromium, "webkit": WebKit}[engine](program, driver)
+    Page.engine = {"chromium": Chromium, "webkit": WebKit}[engine](shutil.which(program), shutil.which(driver))
     Page.served = origin == "served"
+    work = tempfile.TemporaryDirectory()
     if Page.served:
-        Page.next_dir, Page.next_version = sys.argv[6:8]
+        Page.next_dir = os.path.join(work.name, "next")
+        Page.next_version = next_page(Page.page_dir, Page.next_dir)
     PR_SET_CHILD_SUBREAPER = 36
     if ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1) != 0:
         raise OSError(ctypes.get_errno(), "prctl(PR_SET_CHILD_SUBREAPER)")
@@ -435,4 +454,5 @@ if __name__ == "__main__":
         passed = unittest.main(argv=sys.argv[:1], exit=False).result.wasSuccessful()
     finally:
         Page.engine.stop()
+        work.cleanup()
     sys.exit(0 if passed else 1)

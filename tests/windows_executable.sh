@@ -6,13 +6,13 @@
 # imports only the system's own DLLs, carries its manifest (type 24, ID 1)
 # asking for the invoking user's privilege level, its icon at every size
 # Windows shows, and says who made it.
-#   windows_executable.sh EXE OBJDUMP READOBJ WRESTOOL ICOTOOL
-exe=$1 objdump=$2 readobj=$3 wrestool=$4 icotool=$5
+#   windows_executable.sh EXE
+exe=$1
 icons=$(mktemp -d) || exit 1
 trap 'rm -rf "$icons"' EXIT
 . "$(dirname "$0")/check.sh"
 
-headers=$("$objdump" -p "$exe") || exit 1
+headers=$(objdump -p "$exe") || exit 1
 check test "$(printf '%s\n' "$headers" | sed -n 's/^Magic[[:space:]]*\([0-9a-f]*\).*/\1/p')" = 020b
 check test "$(printf '%s\n' "$headers" | sed -n 's/^Subsystem[[:space:]]*\([0-9a-f]*\).*/\1/p')" = 00000003
 # Loaded at a random address with 64-bit entropy, no code run from data, and
@@ -30,17 +30,17 @@ for dll in $dlls; do
     esac
 done
 
-resources=$("$readobj" --coff-resources "$exe") || exit 1
+resources=$(llvm-readobj --coff-resources "$exe") || exit 1
 manifests=$(printf '%s\n' "$resources" | grep -A4 'Type: MANIFEST (ID 24)' | grep -c 'Name: (ID 1)')
 check test "$manifests" = 1
 check grep -q 'level="asInvoker"' "$exe"
 check grep -q 'uiAccess="false"' "$exe"
 
-"$wrestool" -x -t 14 -o "$icons" "$exe" || exit 1
-sizes=$("$icotool" -l "$icons"/* | sed -n 's/.*--width=\([0-9]*\).*/\1/p' | sort -n | paste -sd ' ' -)
+wrestool -x -t 14 -o "$icons" "$exe" || exit 1
+sizes=$(icotool -l "$icons"/* | sed -n 's/.*--width=\([0-9]*\).*/\1/p' | sort -n | paste -sd ' ' -)
 echo "icon sizes: $sizes"
 check test "$sizes" = "16 24 32 48 256"
-version=$("$wrestool" -x --raw -t 16 "$exe" | strings -el) || exit 1
+version=$(wrestool -x --raw -t 16 "$exe" | strings -el) || exit 1
 value() { printf '%s\n' "$version" | sed -n "/^$1\$/{n;p;}"; }
 check test "$(value CompanyName)" = "The guess developers"
 check test "$(value LegalCopyright)" = "Copyright (c) 2026 The guess developers. MIT license."

@@ -2,39 +2,51 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# What a Windows player downloads, as the build shipped them. The .zip: the
-# program and documents a double-click opens (CR LF), with a README written
-# for a Windows player, and nothing of the builder's. The installer,
-# under Wine in a fresh prefix: installs for the player without a prompt,
-# puts the game in the Start menu and on the PATH, shows in Installed apps,
-# gives way to a later version and refuses an older one, and uninstalling
-# takes away everything it added and nothing else.
-#   windows_packages.sh EXE PACKAGES NEWER_PACKAGES WINE_SH PREFIX
-# PACKAGES lists what the build shipped, NEWER_PACKAGES the next version's
-# installer, made of the same files (tests/CMakeLists.txt).
-exe=$1 packages=$2 newer_packages=$3 wine_sh=$4 prefix=$5
+# What a Windows player downloads. The .zip: the program and documents a
+# double-click opens (CR LF), with a README written for a Windows player,
+# and nothing of the builder's. The installer, under Wine in a fresh prefix:
+# installs for the player without a prompt, puts the game in the Start menu
+# and on the PATH, shows in Installed apps, gives way to a later version
+# (made of the same files by scripts/make-msi.cmake) and refuses an older
+# one, and uninstalling takes away everything it added and nothing else.
+# The program and the installer are signed (Authenticode), the signatures
+# verified against the certificate they carry: SHA256SUMS's signature is
+# what says whose they are.
+#   windows_packages.sh ZIP MSI PREFIX
+zip=$1 msi=$2 prefix=$3
 work=$(mktemp -d) || exit 1
-wine() { "$wine_sh" "$prefix" "$@"; }
+wine() { "$(dirname "$0")/wine.sh" "$prefix" "$@"; }
 trap 'wine stop; rm -rf "$work"' EXIT
 . "$(dirname "$0")/check.sh"
 cr=$(printf '\r')
 crlf() { [ -s "$1" ] && ! grep -qv "$cr\$" "$1"; }
 # Nothing a Windows player cannot see or use: no pictures, no other system.
 for_players() { ! grep -q -i -E '!\[|linux|debian|\bapt\b|cmake' "$1"; }
-shipped() { grep "$2\$" "$1"; }
-check test "$(shipped "$packages" '\.zip' | wc -l)" = 1
-check test "$(shipped "$packages" '\.msi' | wc -l)" = 1
-check test "$(shipped "$newer_packages" '\.msi' | wc -l)" = 1
-zip=$(shipped "$packages" '\.zip') msi=$(shipped "$packages" '\.msi') newer=$(shipped "$newer_packages" '\.msi')
+signed() {  # signed FILE: by the certificate in it
+    rm -f "$work/signature" && osslsigncode extract-signature -in "$1" -out "$work/signature" >/dev/null &&
+        openssl pkcs7 -inform DER -in "$work/signature" -print_certs -out "$work/certificate" &&
+        quiet osslsigncode verify -in "$1" -CAfile "$work/certificate"
+}
 
 # The .zip.
 check test "$(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | LC_ALL=C sort | paste -sd ' ' -)" = \
     "LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt guess.exe"
 check sh -c '! zipinfo -v "$1" | grep -q "Unix UID"' - "$zip"
 unzip -q -d "$work/unzipped" "$zip" || exit 1
-for doc in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do check crlf "$work"/unzipped/*/$doc; done
-check for_players "$work"/unzipped/*/README.txt
-check cmp "$work"/unzipped/*/guess.exe "$exe"
+files=$(echo "$work"/unzipped/*)
+exe=$files/guess.exe
+for doc in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do check crlf "$files/$doc"; done
+check for_players "$files/README.txt"
+check signed "$exe"
+check signed "$msi"
+
+# The next version's installer, of the same files.
+version() { msiinfo export "$1" Property | tr -d '\r' | sed -n "s/^$2\t//p"; }
+next=$(version "$msi" ProductVersion | awk -F. '{ print $1 "." $2 "." $3 + 1 }')
+newer=$work/newer.msi
+mkdir "$work/newer" && cp "$files"/* "$work/newer" && wrestool -x -t 14 -o "$work/newer/guess.ico" "$exe" &&
+    quiet cmake -D STAGED="$work/newer" -D OUTPUT="$newer" -D VERSION="$next" -D VENDOR="$(version "$msi" Manufacturer)" \
+        -D DESCRIPTION=next -P "$(dirname "$0")/../scripts/make-msi.cmake" || exit 1
 
 # The installer, in a fresh prefix.
 rm -rf "$prefix" && wine start || exit 1
@@ -59,7 +71,6 @@ snapshot() { (cd "$profile" && find . ! -path './AppData/Roaming/Microsoft/Insta
 
 w reg add 'HKCU\Environment' /v PATH /d 'C:\tools' /f >/dev/null  # the player's own
 snapshot >"$work/before"
-version() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductVersion\t//p'; }
 check install /i "$msi"
 for file in guess.exe README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do check test -f "$folder/$file"; done
 for doc in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do check crlf "$folder/$doc"; done
@@ -70,7 +81,7 @@ check sh -c 'strings -a -el "$1" | grep -qF "$2"' - "$shortcut" "${installed}\\"
 check test "$(path)" = "$(printf 'C:\\tools\n%s\\' "$installed")"
 played=$(cd "$work" && printf '5\r\n' | wine run cmd /c guess 2>/dev/null | tr -d '\r')
 check test "$played" = "Enter number from 0 to 9 just here to zembrate : That's your victory!"
-check test "$(app DisplayVersion)" = "$(version "$msi")"
+check test "$(app DisplayVersion)" = "$(version "$msi" ProductVersion)"
 check test "$(app Publisher)" = "The guess developers"
 check test "$(app NoModify)" = 0x1
 icon=$(w reg query 'HKCU\Software\Microsoft\Installer\Products' /s | sed -n 's/^ *ProductIcon *REG_SZ *//p')
@@ -78,18 +89,18 @@ check test -f "$(w winepath -u "$icon")"
 
 check install /i "$newer"
 check test "$(apps | grep -c '^HKEY_')" = 1
-check test "$(app DisplayVersion)" = "$(version "$newer")"
+check test "$(app DisplayVersion)" = "$next"
 check test "$(path)" = "$(printf 'C:\\tools\n%s\\' "$installed")"
 if install /i "$msi"; then
     echo "FAILED: the older version installed over the newer one"
     fail=1
 fi
-check test "$(app DisplayVersion)" = "$(version "$newer")"
+check test "$(app DisplayVersion)" = "$next"
 
 check install /x "$newer"
 snapshot >"$work/after"
 check diff "$work/before" "$work/after"
 check test -z "$(apps)"
-check sh -c '! "$1" "$2" run reg query "HKCU\\Software\\guess" >/dev/null 2>&1' - "$wine_sh" "$prefix"
+check refused wine run reg query 'HKCU\Software\guess'
 check test "$(path)" = 'C:\tools'
 exit $fail
