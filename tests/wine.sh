@@ -15,9 +15,11 @@ export WINEDLLOVERRIDES='mscoree,mshtml='
 # Debian keeps wine64 and wineserver out of PATH.
 PATH=$PATH:/usr/lib/wine
 # Wine mirrors Start menu entries and file types into the desktop's menus
-# and icons: into the prefix with them, not into the tester's home.
+# and icons: into the prefix with them, not into the tester's home. Where
+# there is no /run/user/UID, its server keeps its socket in a folder it
+# makes in TMPDIR: in the prefix too, which goes with it.
 export XDG_DATA_HOME="$WINEPREFIX/xdg/data" XDG_CONFIG_HOME="$WINEPREFIX/xdg/config"
-export XDG_CACHE_HOME="$WINEPREFIX/xdg/cache"
+export XDG_CACHE_HOME="$WINEPREFIX/xdg/cache" TMPDIR="$WINEPREFIX"
 case "$1" in
 start)
     mkdir -p "$WINEPREFIX"
