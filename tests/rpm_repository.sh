@@ -44,14 +44,14 @@ mkdir -p "$work/dnf/repos" && sed -e "s|$base|$address|g" -e "s|^gpgkey=.*|gpgke
 # would make it for root, and Wine, which keeps its server there where that
 # folder is and elsewhere where not, would lose the server of a test beside
 # this one (tests/wine.sh). So root's dnf has a /run/user of its own, in a
-# namespace of its own, whose mounts reach no other (a user namespace's),
-# as a chroot allows too.
+# mount namespace of its own, whose mounts reach no other: they are made
+# private where any is shared, which a chroot allows only where none is.
 dnf_in() {
     set -- dnf --installroot="$work/dnf/root" --setopt=reposdir="$work/dnf/repos" \
         --setopt=cachedir="$work/dnf/cache" --releasever=1 --forcearch="$(uname -m)" -y "$@"
     if [ "$(id -u)" = 0 ] && [ -d /run/user ]; then
-        unshare --user --map-root-user --mount --propagation unchanged \
-            sh -c 'mount -t tmpfs -o mode=755 guess /run/user && exec "$@"' - "$@"
+        unshare --mount --propagation unchanged sh -c '{ ! grep -q " shared:" /proc/self/mountinfo ||
+            mount --make-rprivate /; } && mount -t tmpfs -o mode=755 guess /run/user && exec "$@"' - "$@"
     else
         "$@"
     fi
