@@ -23,8 +23,8 @@ crlf() { [ -s "$1" ] && ! grep -qv "$cr\$" "$1"; }
 # Nothing a Windows player cannot see or use: no pictures, no other system.
 for_players() { ! grep -q -i -E '!\[|linux|debian|\bapt\b|cmake' "$1"; }
 signed() {  # signed FILE: by the certificate in it
-    rm -f "$work/signature" && osslsigncode extract-signature -in "$1" -out "$work/signature" >/dev/null &&
-        openssl pkcs7 -inform DER -in "$work/signature" -print_certs -out "$work/certificate" &&
+    rm -f "$work/signature" && osslsigncode extract-signature -pem -in "$1" -out "$work/signature" >/dev/null &&
+        openssl pkcs7 -in "$work/signature" -print_certs -out "$work/certificate" &&
         quiet osslsigncode verify -in "$1" -CAfile "$work/certificate"
 }
 
