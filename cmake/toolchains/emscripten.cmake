@@ -3,10 +3,8 @@
 
 # Compiles for the web with Emscripten: its own toolchain file, found where
 # em-config says Emscripten lives.
-find_program(GUESS_EM_CONFIG em-config)
-if(NOT GUESS_EM_CONFIG)
-    message(FATAL_ERROR "em-config not found: the compiler for the web page is in the Debian package emscripten")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/../Tool.cmake)
+guess_find_program(GUESS_EM_CONFIG em-config emscripten)
 execute_process(COMMAND ${GUESS_EM_CONFIG} EMSCRIPTEN_ROOT
     OUTPUT_VARIABLE GUESS_EMSCRIPTEN_ROOT OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 include(${GUESS_EMSCRIPTEN_ROOT}/cmake/Modules/Platform/Emscripten.cmake)
