@@ -19,46 +19,39 @@ trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/check.sh"
 # The players' README: no pictures it cannot show, nothing of building.
 for_players() { ! grep -q -e '!\[' -e 'cmake' -e 'apt-get install -y' "$1"; }
-holds() {  # holds TREE FILE...
-    tree=$1
-    shift
-    for file; do check test -f "$tree/$file"; done
-}
-exec_is() { check test "$(sed -n 's/^Exec=//p' "$1/usr/share/applications/guess.desktop")" = "$2"; }
 docs=share/doc/guess
 icons=share/icons/hicolor
+# A tree as it is installed: the program in BIN, and the manual page, the
+# terms of use, the README for players and FILES beside it.
+tree_holds() {  # tree_holds TREE BIN FILE...
+    tree=$1 bin=$2
+    shift 2
+    check test -x "$tree/$bin/guess"
+    for file in share/man/man6/guess.6.gz $docs/copyright "$@"; do check test -f "$tree/$file"; done
+    check for_players "$tree/$docs/README"
+}
+exec_is() { check test "$(sed -n 's/^Exec=//p' "$1/usr/share/applications/guess.desktop")" = "$2"; }
+desktop="$icons/scalable/apps/guess.svg $icons/48x48/apps/guess.png"
 # What the RPM and Arch packages hold, the static program's.
 holds_all() {
-    check test -x "$1/usr/bin/guess"
-    holds "$1/usr" share/man/man6/guess.6.gz $docs/copyright $docs/THIRD-PARTY-NOTICES.txt \
-        $icons/scalable/apps/guess.svg $icons/48x48/apps/guess.png
-    check for_players "$1/usr/$docs/README"
+    tree_holds "$1/usr" bin $docs/THIRD-PARTY-NOTICES.txt $desktop
     exec_is "$1" /usr/bin/guess
 }
 
 case $1 in
 install)
     "$2" --install "$3" --prefix "$work/usr" >/dev/null || exit 1
-    check test -x "$work/usr/games/guess"
-    holds "$work/usr" share/man/man6/guess.6.gz $docs/copyright share/applications/guess.desktop \
-        $icons/scalable/apps/guess.svg
-    check for_players "$work/usr/$docs/README"
+    tree_holds "$work/usr" games share/applications/guess.desktop $icons/scalable/apps/guess.svg
     ;;
 *.deb)
-    check test -x "$2/usr/games/guess"
-    holds "$2/usr" share/man/man6/guess.6.gz $docs/copyright $icons/scalable/apps/guess.svg \
-        $icons/48x48/apps/guess.png
-    check for_players "$2/usr/$docs/README"
+    tree_holds "$2/usr" games $desktop
     exec_is "$2" /usr/games/guess
     check sh -c 'dpkg-deb -f "$1" Depends | grep -q libc6' - "$1"
     # In a folder of its own, as lintian leaves files in the one it is given.
     check sh -c '! TMPDIR="$1" lintian --pedantic -I "$2" | grep "^[EW]:"' - "$work" "$1"
     ;;
 *.tar.gz)
-    top=$(echo "$2"/*)
-    check test -x "$top/bin/guess"
-    holds "$top" share/man/man6/guess.6.gz $docs/copyright $docs/THIRD-PARTY-NOTICES.txt
-    check for_players "$top/$docs/README"
+    tree_holds "$(echo "$2"/*)" bin $docs/THIRD-PARTY-NOTICES.txt
     ;;
 *.rpm)
     holds_all "$2"
