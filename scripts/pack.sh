@@ -36,6 +36,9 @@ authenticode() {  # authenticode FILE: signed in place
     mv "$1.signed" "$1"
 }
 rm -f "$package"
+# A Windows program is signed before it is packed, so that what holds it
+# holds it signed.
+for program in $(find "$staged" -name '*.exe'); do authenticode "$program"; done
 
 case $format in
 deb)
@@ -86,14 +89,12 @@ tgz)
     ;;
 zip)
     need zip zip
-    for program in $(find "$staged" -name '*.exe'); do authenticode "$program"; done
     settle "$staged"
     find "$staged" -type f -exec chmod a-x {} +  # as Windows has no such mode, whether signed or not
     # The time in UTC, and none of the Unix extras (the builder's uid and gid among them): -X.
     (cd "$staged" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | TZ=UTC0 zip -q -X -D -9 "$package" -@)
     ;;
 msi)
-    for program in $(find "$staged" -name '*.exe'); do authenticode "$program"; done
     settle "$staged"
     cmake "$@" -D STAGED="$staged" -D OUTPUT="$package" -P "$(dirname "$0")/make-msi.cmake"
     authenticode "$package"
