@@ -4,15 +4,16 @@
 
 # The RPM repository of a release (scripts/make-rpm-repository.cmake): each
 # RPM package of the release, as it ships at its top, signed with the key
-# the release is trusted with, KEY (armoured). The index is dated with the
-# commit's time and has no database; its signature verifies with KEY.
+# the release is trusted with, KEYRING (KEY armoured, as rpm takes it). The
+# index is dated with the commit's time and has no database; its signature
+# verifies with the key.
 # Served as a static web server serves it, dnf and zypper, each with a root
 # of its own that trusts nothing else, and the release's guess.repo for its
 # address, install the package for this machine, which plays; then take
 # the next version, put at the same address. An index changed after
 # signing, or signed by another key, is refused.
-#   rpm_repository.sh DIST KEY
-dist=$1 key=$2
+#   rpm_repository.sh DIST KEYRING KEY
+dist=$1 keyring=$2 key=$3
 . "$(dirname "$0")/repository.sh"
 
 rpm=$dist/rpm
@@ -23,8 +24,7 @@ for package in "$dist"/*.rpm; do
     check cmp "$rpm/$name" "$package"
     check sh -c 'rpmkeys --dbpath "$1" --checksig "$2" | grep -q "digests signatures OK"' - "$work/rpmdb" "$package"
 done
-gpg --dearmor <"$key" >"$work/keyring.gpg" || exit 1
-check quiet gpgv --keyring "$work/keyring.gpg" "$rpm/repodata/repomd.xml.asc" "$rpm/repodata/repomd.xml"
+check quiet gpgv --keyring "$keyring" "$rpm/repodata/repomd.xml.asc" "$rpm/repodata/repomd.xml"
 check grep -q "<revision>$time</revision>" "$rpm/repodata/repomd.xml"
 check test -z "$(grep '<timestamp>' "$rpm/repodata/repomd.xml" | grep -v ">$time<")"
 check test -z "$(ls "$rpm/repodata" | grep -e sqlite -e '\.db')"
