@@ -9,8 +9,10 @@ include(CheckPIESupported)
 
 check_pie_supported(LANGUAGES CXX)
 
-# The build types that optimise, which checked buffer calls need.
-set(GUESS_OPTIMISED_CONFIGS Release RelWithDebInfo MinSizeRel)
+# Whether the build type optimises, which checked buffer calls need: a
+# generator expression, for the flags and for the checks of the hardening
+# ($<IF:${GUESS_OPTIMISED},fortify,no-fortify>).
+set(GUESS_OPTIMISED $<CONFIG:Release,RelWithDebInfo,MinSizeRel>)
 
 # Takes each flag the toolchain accepts; `kind` is COMPILE or LINK.
 function(guess_flags_if_taken target kind)
@@ -54,8 +56,7 @@ function(guess_harden target)
         -fstack-protector-strong -fcf-protection=full -mbranch-protection=standard)
     guess_flags_if_taken(${target} LINK LINKER:-z,relro LINKER:-z,now)
     # Checked string and buffer calls need the optimiser to know object sizes.
-    string(JOIN "," optimised ${GUESS_OPTIMISED_CONFIGS})
-    target_compile_options(${target} PRIVATE $<$<CONFIG:${optimised}>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
+    target_compile_options(${target} PRIVATE $<${GUESS_OPTIMISED}:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
 endfunction()
 
 # A static program, which needs no shared library. Where the C library has

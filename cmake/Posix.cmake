@@ -91,11 +91,10 @@ endif()
 # What ships nowhere is checked as it is made: the objects each program is
 # linked from carry the hardening that a stripped, or a static, program no
 # longer shows.
-string(JOIN "," optimised ${GUESS_OPTIMISED_CONFIGS})
 foreach(program IN LISTS programs)
     add_custom_command(TARGET packages POST_BUILD
         COMMAND sh ${PROJECT_SOURCE_DIR}/tests/hardening.sh objects
-            $<IF:$<CONFIG:${optimised}>,fortify,no-fortify> $<TARGET_OBJECTS:${program}>
+            $<IF:${GUESS_OPTIMISED},fortify,no-fortify> $<TARGET_OBJECTS:${program}>
         COMMAND_EXPAND_LISTS VERBATIM)
 endforeach()
 # The RPM and Arch packages' summaries start with a capital: "One-shot ...".
