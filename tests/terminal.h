@@ -196,7 +196,11 @@ class Terminal {
         signal(SIGTTOU, SIG_IGN);  // a shell must set the terminal from the background
         const pid_t game = fork();
         if (game == 0) {
+            // The game takes the terminal itself before it can read, as the
+            // shell's own hand-over below may come after that; SIGTTOU is
+            // still ignored here, as it is in the shell.
             setpgid(0, 0);
+            tcsetpgrp(0, getpgrp());
             signal(SIGTTOU, SIG_DFL);
             close(report);
             close(control);
