@@ -3,16 +3,10 @@
 
 # The hardening a distribution gives its programs, on the target alone and
 # only where the compiler and linker take it.
-include(CheckCXXCompilerFlag)
 include(CheckCXXSourceCompiles)
 include(CheckPIESupported)
 
 check_pie_supported(LANGUAGES CXX)
-
-# Whether the build type optimises, which checked buffer calls need: a
-# generator expression, for the flags and for the checks of the hardening
-# ($<IF:${GUESS_OPTIMISED},fortify,no-fortify>).
-set(GUESS_OPTIMISED $<CONFIG:Release,RelWithDebInfo,MinSizeRel>)
 
 # Takes each flag the toolchain accepts; `kind` is COMPILE or LINK.
 function(guess_flags_if_taken target kind)
@@ -20,14 +14,15 @@ function(guess_flags_if_taken target kind)
         string(REPLACE "LINKER:" "" shown ${flag})
         string(MAKE_C_IDENTIFIER "GUESS_${kind}_TAKES${shown}" taken)
         if(kind STREQUAL "COMPILE")
-            check_cxx_compiler_flag(${flag} ${taken})
+            set(CMAKE_REQUIRED_FLAGS ${flag})
         else()
-            # A linker may merely warn that it ignores an option it has no
-            # support for on this target (-z pack-relative-relocs on arm64).
             set(CMAKE_REQUIRED_LINK_OPTIONS ${flag})
-            check_cxx_source_compiles("int main() { return 0; }" ${taken}
-                FAIL_REGEX "ignored" "unrecognized" "unknown")
         endif()
+        # A compiler or linker may merely warn that it ignores an option it
+        # has no support for on this target (Clang's -mbranch-protection on
+        # x86, -z pack-relative-relocs on arm64).
+        check_cxx_source_compiles("int main() { return 0; }" ${taken}
+            FAIL_REGEX "ignored" "unrecognized" "unknown" "unused")
         if(${taken})
             set_property(TARGET ${target} APPEND PROPERTY ${kind}_OPTIONS ${flag})
         endif()
@@ -56,7 +51,8 @@ function(guess_harden target)
         -fstack-protector-strong -fcf-protection=full -mbranch-protection=standard)
     guess_flags_if_taken(${target} LINK LINKER:-z,relro LINKER:-z,now)
     # Checked string and buffer calls need the optimiser to know object sizes.
-    target_compile_options(${target} PRIVATE $<${GUESS_OPTIMISED}:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
+    target_compile_options(${target} PRIVATE
+        $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
 endfunction()
 
 # A static program, which needs no shared library. Where the C library has

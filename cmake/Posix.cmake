@@ -90,11 +90,11 @@ if(NOT GUESS_PACKAGES)
 endif()
 # What ships nowhere is checked as it is made: the objects each program is
 # linked from carry the hardening that a stripped, or a static, program no
-# longer shows.
+# longer shows, checked buffer calls too, as what ships is optimised.
 foreach(program IN LISTS programs)
     add_custom_command(TARGET packages POST_BUILD
-        COMMAND sh ${PROJECT_SOURCE_DIR}/tests/hardening.sh objects
-            $<IF:${GUESS_OPTIMISED},fortify,no-fortify> $<TARGET_OBJECTS:${program}>
+        COMMAND sh ${PROJECT_SOURCE_DIR}/tests/hardening.sh code fortify
+            $<TARGET_FILE:${program}> $<TARGET_OBJECTS:${program}>
         COMMAND_EXPAND_LISTS VERBATIM)
 endforeach()
 # The RPM and Arch packages' summaries start with a capital: "One-shot ...".
