@@ -138,7 +138,6 @@ if(GUESS_RPM_ARCHITECTURE)
             string(APPEND GUESS_RPM_CHANGELOG "* ${when} ${CMAKE_MATCH_1} - ${version}-1\n${entry}\n")
         endif()
     endforeach()
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
     configure_file(packaging/rpm/rpmbuild.in ${templates}/rpmbuild @ONLY)
     guess_package(rpm ${PROJECT_NAME}-${PROJECT_VERSION}-1.${GUESS_RPM_ARCHITECTURE}.rpm /usr static docs desktop
         ARGS ${GUESS_RPM_ARCHITECTURE} ${templates}/rpmbuild)

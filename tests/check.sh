@@ -5,8 +5,9 @@
 # when it fails and goes on, so that one run shows every failure; the
 # script ends with `exit $fail`. `quiet COMMAND...` runs a command and shows
 # what it said only if it fails; `refused COMMAND...` succeeds where the
-# command fails.
+# command fails; `named FILE PREFIX` where FILE's name starts with PREFIX.
 fail=0
 check() { if ! "$@"; then echo "FAILED: $*"; fail=1; fi; }
 quiet() { said=$("$@" 2>&1) || { printf '%s\n' "$said"; return 1; }; }
 refused() { ! "$@" >/dev/null 2>&1; }
+named() { case ${1##*/} in "$2"*) ;; *) return 1 ;; esac; }

@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# Static checks of the sources, the manual page, the changelog and the
-# licenses, as tests (GUESS_LINT).
+# Static checks of the sources, the manual page and the licenses, as tests
+# (GUESS_LINT).
 guess_find_program(GUESS_CLANG_TIDY clang-tidy clang-tidy)
 guess_find_program(GUESS_CLANG_FORMAT clang-format clang-format)
 guess_find_program(GUESS_GROFF groff groff-base)
@@ -33,11 +33,6 @@ add_test(NAME lint.clang-format COMMAND ${GUESS_CLANG_FORMAT} --dry-run -Werror 
 # -ww: every warning groff has, and any of them fails the check.
 add_test(NAME lint.manual-page
     COMMAND sh -c [[! "$0" -man -Tutf8 -ww -z "$1" 2>&1 | grep .]] ${GUESS_GROFF} ${PROJECT_BINARY_DIR}/guess.6)
-
-# The version the changelog says is the newest is the one being built.
-add_test(NAME lint.changelog
-    COMMAND sh -c [[test "$(sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p' "$1")" = "$2"]]
-        - ${PROJECT_SOURCE_DIR}/packaging/debian/changelog ${PROJECT_VERSION})
 
 # Every file says whose it is and under which license (REUSE): in its own
 # words where it takes a comment, in .reuse/dep5 where it does not. reuse

@@ -11,9 +11,10 @@
 # the Arch package hold what the Debian package holds, but the program in
 # bin/, for their PATH, and the notices, and require nothing; rpmlint
 # finds nothing in the RPM package but what packaging/rpm/rpmlint.toml
-# says is meant. Each carries the README written for a Linux player.
+# says is meant. Each carries the README written for a Linux player. A
+# package's own version, and the one its name says, are the release's.
 #   linux_packages.sh install CMAKE BUILD_DIR
-#   linux_packages.sh PACKAGE UNPACKED_DIR      a .deb, .tar.gz, .rpm or .pkg.tar.zst
+#   linux_packages.sh PACKAGE UNPACKED_DIR VERSION   a .deb, .tar.gz, .rpm or .pkg.tar.zst
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/check.sh"
@@ -38,6 +39,10 @@ holds_all() {
     exec_is "$1" /usr/bin/guess
 }
 
+release=${3:-}
+# version VERSION SEPARATOR: the package's own version, and its name's.
+version() { check test "$1" = "$release"; check named "$package" "guess$2$release$2"; }
+package=$1
 case $1 in
 install)
     "$2" --install "$3" --prefix "$work/usr" >/dev/null || exit 1
@@ -46,15 +51,18 @@ install)
 *.deb)
     tree_holds "$2/usr" games $desktop
     exec_is "$2" /usr/games/guess
+    version "$(dpkg-deb -f "$1" Version)" _
     check sh -c 'dpkg-deb -f "$1" Depends | grep -q libc6' - "$1"
     # In a folder of its own, as lintian leaves files in the one it is given.
     check sh -c '! TMPDIR="$1" lintian --pedantic -I "$2" | grep "^[EW]:"' - "$work" "$1"
     ;;
 *.tar.gz)
     tree_holds "$(echo "$2"/*)" bin $docs/THIRD-PARTY-NOTICES.txt
+    version "$(ls "$2" | sed 's/^guess-\([^-]*\)-.*/\1/')" -
     ;;
 *.rpm)
     holds_all "$2"
+    version "$(rpm -qp --qf '%{VERSION}' "$1" 2>/dev/null)" -
     check sh -c '! rpm -qp --requires "$1" 2>/dev/null | grep -v "^rpmlib("' - "$1"  # no requirement but rpm's own
     check sh -c 'rpm -qp --changelog "$1" 2>/dev/null | grep -q "^\* .* - $(rpm -qp --qf "%{VERSION}" "$1")-1\$"' - "$1"
     check sh -c '! rpmlint --config "$1" "$2" | grep -E "^[^ ]+: [EW]:"' - \
@@ -62,6 +70,7 @@ install)
     ;;
 *.pkg.tar.zst)
     holds_all "$2"
+    version "$(sed -n 's/^pkgver = \(.*\)-1$/\1/p' "$2/.PKGINFO")" -
     check test -z "$(sed -n 's/^depend = //p' "$2/.PKGINFO")"
     check test -f "$2/usr/share/licenses/guess/LICENSE"
     ;;

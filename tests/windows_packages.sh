@@ -12,8 +12,9 @@
 # The program and the installer are signed (Authenticode), the signatures
 # verified against the certificate they carry: SHA256SUMS's signature is
 # what says whose they are.
-#   windows_packages.sh ZIP MSI PREFIX
-zip=$1 msi=$2 prefix=$3
+# The installer's own version is the release's, VERSION, which its name says.
+#   windows_packages.sh ZIP MSI VERSION PREFIX
+zip=$1 msi=$2 release=$3 prefix=$4
 work=$(mktemp -d) || exit 1
 wine() { "$(dirname "$0")/wine.sh" "$prefix" "$@"; }
 trap 'wine stop; rm -rf "$work"' EXIT
@@ -42,7 +43,9 @@ check signed "$msi"
 
 # The next version's installer, of the same files.
 version() { msiinfo export "$1" Property | tr -d '\r' | sed -n "s/^$2\t//p"; }
-next=$(version "$msi" ProductVersion | awk -F. '{ print $1 "." $2 "." $3 + 1 }')
+check test "$(version "$msi" ProductVersion)" = "$release"
+check named "$msi" "guess-$release-"
+next=$(echo "$release" | awk -F. '{ print $1 "." $2 "." $3 + 1 }')
 newer=$work/newer.msi
 mkdir "$work/newer" && cp "$files"/* "$work/newer" && wrestool -x -t 14 -o "$work/newer/guess.ico" "$exe" &&
     quiet cmake -D STAGED="$work/newer" -D OUTPUT="$newer" -D VERSION="$next" -D VENDOR="$(version "$msi" Manufacturer)" \
@@ -81,7 +84,7 @@ check sh -c 'strings -a -el "$1" | grep -qF "$2"' - "$shortcut" "${installed}\\"
 check test "$(path)" = "$(printf 'C:\\tools\n%s\\' "$installed")"
 played=$(cd "$work" && printf '5\r\n' | wine run cmd /c guess 2>/dev/null | tr -d '\r')
 check test "$played" = "Enter number from 0 to 9 just here to zembrate : That's your victory!"
-check test "$(app DisplayVersion)" = "$(version "$msi" ProductVersion)"
+check test "$(app DisplayVersion)" = "$release"
 check test "$(app Publisher)" = "The guess developers"
 check test "$(app NoModify)" = 0x1
 icon=$(w reg query 'HKCU\Software\Microsoft\Installer\Products' /s | sed -n 's/^ *ProductIcon *REG_SZ *//p')

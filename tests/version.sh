@@ -1,0 +1,20 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
+# A version raised in project() alone, as a maintainer might raise it,
+# with no entry for it in the Debian changelog, whose newest entry the
+# Debian package takes its version from: the build stops there, and says
+# which file to change.
+#   version.sh SOURCE_DIR
+work=$(mktemp -d) || exit 1
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/source/packaging/debian" && cp "$1/packaging/debian/changelog" "$work/source/packaging/debian" &&
+    sed 's/^\( *VERSION [0-9]*\.[0-9]*\.\)[0-9]*$/\1999/' "$1/CMakeLists.txt" >"$work/source/CMakeLists.txt" || exit 1
+grep -q '^ *VERSION [0-9.]*\.999$' "$work/source/CMakeLists.txt" || { echo "no version raised"; exit 1; }
+if said=$(cmake -S "$work/source" -B "$work/build" 2>&1); then
+    echo "configured with a changelog of another version"
+    exit 1
+fi
+echo "$said" | tr -s ' \n' '  ' | grep -q 'packaging/debian/changelog is of version .*, where project() says .*\.999' ||
+    { echo "$said"; exit 1; }
