@@ -29,7 +29,7 @@ function(guess_third_party_notices target output)
             OUTPUT_VARIABLE cache OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     endif()
     add_custom_command(OUTPUT ${output}
-        COMMAND sh ${PROJECT_SOURCE_DIR}/scripts/third-party-notices.sh ${output} ${trace} ${PROJECT_BINARY_DIR} ${eol} ${cache}
+        COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/third-party-notices.sh ${output} ${trace} ${PROJECT_BINARY_DIR} ${eol} ${cache}
         DEPENDS ${target} ${PROJECT_SOURCE_DIR}/scripts/third-party-notices.sh
         VERBATIM)
     add_custom_target(${target}-notices ALL DEPENDS ${output})

@@ -26,6 +26,6 @@ function(guess_package format file prefix)
     endforeach()
     add_custom_command(TARGET packages POST_BUILD ${install}
         COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${GUESS_SOURCE_DATE_EPOCH}
-            sh ${PROJECT_SOURCE_DIR}/scripts/pack.sh ${format} ${staged} ${GUESS_PACKAGES_DIR}/${file} ${arg_ARGS}
+            bash ${PROJECT_SOURCE_DIR}/scripts/pack.sh ${format} ${staged} ${GUESS_PACKAGES_DIR}/${file} ${arg_ARGS}
         VERBATIM)
 endfunction()

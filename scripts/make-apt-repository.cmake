@@ -30,9 +30,9 @@ set(dists ${repository}/dists/stable)
 foreach(architecture IN LISTS architectures)
     set(index ${dists}/main/binary-${architecture})
     file(MAKE_DIRECTORY ${index})
-    execute_process(COMMAND sh -c [["$0" --arch "$1" packages pool >"$2/Packages" && gzip -9n -c "$2/Packages" >"$2/Packages.gz"]]
-            ${APT_FTPARCHIVE} ${architecture} ${index}
-        WORKING_DIRECTORY ${repository} COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND ${APT_FTPARCHIVE} --arch ${architecture} packages pool
+        WORKING_DIRECTORY ${repository} OUTPUT_FILE ${index}/Packages COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND gzip -9n -c ${index}/Packages OUTPUT_FILE ${index}/Packages.gz COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
 string(TIMESTAMP date "%a, %d %b %Y %H:%M:%S UTC" UTC)

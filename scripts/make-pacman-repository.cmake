@@ -37,11 +37,16 @@ foreach(repository IN LISTS repositories)
         file(REMOVE_RECURSE ${archive}.d ${archive} ${archive}.tar.gz.old)
         file(MAKE_DIRECTORY ${archive}.d)
         file(ARCHIVE_EXTRACT INPUT ${archive}.tar.gz DESTINATION ${archive}.d)
-        execute_process(COMMAND sh -c [[find . -exec touch -h -d "@$1" {} + &&
-            find . -mindepth 1 | sed "s|^\./||" | LC_ALL=C sort | tar --no-recursion --owner=0 --group=0 --numeric-owner --mode=u+rw,go=rX -cf - -T - |
-            gzip -9n >"$2"]] - $ENV{SOURCE_DATE_EPOCH} ${archive}
+        file(GLOB_RECURSE members LIST_DIRECTORIES true RELATIVE ${archive}.d ${archive}.d/*)
+        list(SORT members)
+        list(JOIN members "\n" members)
+        file(WRITE ${archive}.list "${members}\n")
+        execute_process(COMMAND find . -exec touch -h -d @$ENV{SOURCE_DATE_EPOCH} {} +
             WORKING_DIRECTORY ${archive}.d COMMAND_ERROR_IS_FATAL ANY)
-        file(REMOVE_RECURSE ${archive}.d ${archive}.tar.gz)
+        execute_process(
+            COMMAND tar --no-recursion --owner=0 --group=0 --numeric-owner --mode=u+rw,go=rX -cf - -T ${archive}.list
+            COMMAND gzip -9n WORKING_DIRECTORY ${archive}.d OUTPUT_FILE ${archive} COMMAND_ERROR_IS_FATAL ANY)
+        file(REMOVE_RECURSE ${archive}.d ${archive}.tar.gz ${archive}.list)
         guess_openpgp_sign(${archive} ${archive}.sig --detach-sign)
     endforeach()
 endforeach()

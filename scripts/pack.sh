@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/bin/bash
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
@@ -8,17 +8,20 @@
 # listed in the order of its name. Where the environment gives the keys,
 # it signs what it packs: a Windows program and its installer with
 # Authenticode (GUESS_AUTHENTICODE_PFX, GUESS_AUTHENTICODE_PASSWORD), an
-# RPM package with OpenPGP (GUESS_GPG_KEY). cmake/Packages.cmake runs it.
+# RPM package with OpenPGP (GUESS_GPG_KEY). Where a tool fails, it fails,
+# and PACKAGE is there only once it is whole, signed too: a package of
+# that name from before is gone from the start. cmake/Packages.cmake runs it.
 #   pack.sh deb STAGED PACKAGE ARCHITECTURE CONTROL CHANGELOG
 #   pack.sh rpm STAGED PACKAGE ARCHITECTURE RPMBUILD   what rpmbuild builds it of
 #   pack.sh pacman STAGED PACKAGE PKGINFO
 #   pack.sh tgz|zip STAGED PACKAGE       STAGED holds the archive's one folder
 #   pack.sh msi STAGED PACKAGE -D NAME=VALUE...  as scripts/make-msi.cmake takes them
-set -eu
+set -euo pipefail
 format=$1 staged=$2 package=$3
 shift 3
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'rm -rf "$work" "$package.part"' EXIT
+out=$work/${package##*/}  # zip would add .zip to a name without it
 need() {  # need PROGRAM PACKAGE
     command -v "$1" >/dev/null || { echo "pack.sh: $1 not found: it is in the Debian package $2" >&2; exit 1; }
 }
@@ -38,7 +41,7 @@ authenticode() {  # authenticode FILE: signed in place
 rm -f "$package"
 # A Windows program is signed before it is packed, so that what holds it
 # holds it signed.
-for program in $(find "$staged" -name '*.exe'); do authenticode "$program"; done
+find "$staged" -name '*.exe' | while read -r program; do authenticode "$program"; done
 
 case $format in
 deb)
@@ -56,16 +59,16 @@ deb)
         dpkg-shlibdeps -Tdebian/substvars $(find debian/guess -type f -perm -u+x ! -path '*/DEBIAN/*') &&
         dpkg-gencontrol -pguess -Pdebian/guess -Tdebian/substvars -fdebian/files)
     settle "$tree"
-    dpkg-deb --root-owner-group -Zgzip -z9 -b "$tree" "$package" >/dev/null
+    dpkg-deb --root-owner-group -Zgzip -z9 -b "$tree" "$out" >/dev/null
     ;;
 rpm)
     need rpmbuild rpm
     settle "$staged"
     rpmbuild -bb --quiet --target "$1" --define "_topdir $work" --define "_tmppath $work" --define "staged $staged" \
         "$2" >/dev/null
-    mv "$work"/RPMS/*/*.rpm "$package"
+    mv "$work"/RPMS/*/*.rpm "$out"
     if [ -n "${GUESS_GPG_KEY:-}" ]; then
-        rpmsign --define "__gpg $(command -v gpg)" --define "_gpg_name $GUESS_GPG_KEY" --addsign "$package" >/dev/null
+        rpmsign --define "__gpg $(command -v gpg)" --define "_gpg_name $GUESS_GPG_KEY" --addsign "$out" >/dev/null
     fi
     ;;
 pacman)
@@ -81,26 +84,30 @@ pacman)
     files | archive --format=mtree --options='!all,use-set,type,uid,gid,mode,time,size,md5,sha256,link' |
         gzip -9n >"$work/mtree"
     mv "$work/mtree" .MTREE && settle .MTREE
-    files | archive --no-fflags | zstd -c -q -19 -T1 - >"$package"
+    files | archive --no-fflags | zstd -c -q -19 -T1 - >"$out"
     ;;
 tgz)
     settle "$staged"
-    tar -C "$staged" --sort=name --owner=0 --group=0 --numeric-owner -cf - "$(ls "$staged")" | gzip -9n >"$package"
+    tar -C "$staged" --sort=name --owner=0 --group=0 --numeric-owner -cf - "$(ls "$staged")" | gzip -9n >"$out"
     ;;
 zip)
     need zip zip
     settle "$staged"
     find "$staged" -type f -exec chmod a-x {} +  # as Windows has no such mode, whether signed or not
     # The time in UTC, and none of the Unix extras (the builder's uid and gid among them): -X.
-    (cd "$staged" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | TZ=UTC0 zip -q -X -D -9 "$package" -@)
+    (cd "$staged" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | TZ=UTC0 zip -q -X -D -9 "$out" -@)
     ;;
 msi)
     settle "$staged"
-    cmake "$@" -D STAGED="$staged" -D OUTPUT="$package" -P "$(dirname "$0")/make-msi.cmake"
-    authenticode "$package"
+    cmake "$@" -D STAGED="$staged" -D OUTPUT="$out" -P "$(dirname "$0")/make-msi.cmake"
+    authenticode "$out"
     ;;
 *)
     echo "pack.sh: no such format: $format" >&2
     exit 2
     ;;
 esac
+# Whole, under its final name: moved within its own folder, as the work
+# folder may be on another file system.
+mv "$out" "$package.part"
+mv "$package.part" "$package"

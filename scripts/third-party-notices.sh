@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/bin/bash
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
@@ -8,22 +8,26 @@
 # new library linked in cannot go unnamed. For each package: its version,
 # its source package and how to get that source, and its copyright file as
 # the package ships it; then each license text those files refer to, once.
-# A file that is no package's stops the build. Files of the build itself
-# (relative, or under BUILD_DIR) are ours.
+# A file that is no package's stops the build, and so does a copyright file
+# or license text that is not there (the license texts are read from
+# COMMON_LICENSES where the environment names another folder than Debian's,
+# as the tests do): OUTPUT is written only once it is whole. Files of the
+# build itself (relative, or under BUILD_DIR) are ours.
 #   third-party-notices.sh OUTPUT TRACE BUILD_DIR lf|crlf [EMSCRIPTEN_CACHE]
 # Emscripten's system libraries come from its cache, which Debian's
 # emscripten package ships prebuilt (where it does not, a library there is
 # that package's too); the notices also say which part of Emscripten's
 # sources, as its copyright file names them, each library is built from.
-set -eu
+set -euo pipefail
 output=$1 trace=$2 build=$3 eol=$4 cache=${5:-}
+licenses=${COMMON_LICENSES:-/usr/share/common-licenses}
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'rm -rf "$work" "$output.part"' EXIT
 export LC_ALL=C
 
 # The files read, as the packages that own them, a line each: PACKAGE FILE.
 owner() {  # owner FILE: the package that owns FILE, or nothing
-    dpkg -S "$1" 2>/dev/null | sed -n 's/^\([^ ,:]*\(:[a-z0-9]*\)\{0,1\}\): .*/\1/p' | head -n 1
+    { dpkg -S "$1" 2>/dev/null || true; } | sed -n 's/^\([^ ,:]*\(:[a-z0-9]*\)\{0,1\}\): .*/\1/p' | sed -n 1p
 }
 sed 's/(.*)$//' "$trace" | sort -u | while read -r file; do
     case $file in /*) ;; *) continue ;; esac
@@ -94,7 +98,7 @@ doc() { echo "/usr/share/doc/${1%%:*}/copyright"; }
         echo "  Get the source: apt-get source $source=$source_version"
         echo "  License: as its copyright file states, below ($(doc "$package"))"
         echo "  Linked in: $(grep "^$package " "$work/owned" | sed 's|.*/||' | sort -u | paste -sd ' ' -)"
-        if [ -n "$cache" ] && grep "^$package " "$work/owned" | grep -q " $cache/"; then
+        if [ -n "$cache" ] && grep -q "^$package $cache/" "$work/owned"; then
             grep "^$package " "$work/owned" | sed 's|.*/||; s/\.[ao]$//; s/-[^+]*$//' | sort -u |
                 while read -r library; do
                     part=$(emscripten_part "$library") || {
@@ -126,10 +130,11 @@ doc() { echo "/usr/share/doc/${1%%:*}/copyright"; }
     done
 
     # The license texts they refer to, each once (GPL is GPL-3, LGPL is LGPL-3).
-    xargs cat <"$work/copyright-files" | grep -o '/usr/share/common-licenses/[A-Za-z0-9.+_-]*' |
-        sed 's/\.*$//' | sort -u | while read -r license; do
+    xargs cat <"$work/copyright-files" | { grep -o '/usr/share/common-licenses/[A-Za-z0-9.+_-]\+' || true; } |
+        sed 's|.*/||; s/\.*$//' | sort -u | while read -r name; do
+            license=$licenses/$name
             [ -f "$license" ] || { echo "third-party-notices.sh: no license text: $license" >&2; exit 1; }
-            echo "$(readlink -f "$license") ${license##*/}"
+            echo "$(readlink -f "$license") $name"
         done | sort >"$work/licenses"
     cut -d ' ' -f 1 "$work/licenses" | uniq | while read -r file; do
         others=$(grep "^$file " "$work/licenses" | cut -d ' ' -f 2 | grep -vxF "${file##*/}" |
@@ -144,7 +149,8 @@ doc() { echo "/usr/share/doc/${1%%:*}/copyright"; }
 } >"$work/notices"
 
 if [ "$eol" = crlf ]; then
-    sed 's/$/\r/' "$work/notices" >"$output"
+    sed 's/$/\r/' "$work/notices" >"$output.part"
 else
-    cp "$work/notices" "$output"
+    cp "$work/notices" "$output.part"
 fi
+mv "$output.part" "$output"

@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# Static checks of the sources, the manual page and the licenses, as tests
-# (GUESS_LINT).
+# Checks of the sources, the manual page and the licenses, as tests
+# (GUESS_LINT); and of the scripts that pack what ships, with tools that
+# fail.
 guess_find_program(GUESS_CLANG_TIDY clang-tidy clang-tidy)
 guess_find_program(GUESS_CLANG_FORMAT clang-format clang-format)
 guess_find_program(GUESS_GROFF groff groff-base)
@@ -43,3 +44,5 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/.git)
 else()
     message(STATUS "These sources are no git checkout: reuse does not check every file's license")
 endif()
+
+add_test(NAME lint.failing-tools COMMAND ${CMAKE_CURRENT_LIST_DIR}/failing_tools.sh ${PROJECT_SOURCE_DIR}/scripts)

@@ -50,7 +50,7 @@ next_version() {
     format=$1 name=$2
     shift 2
     export SOURCE_DATE_EPOCH=$((time + 1)) GUESS_GPG_KEY=next@guess.invalid
-    quiet sh "$scripts/pack.sh" "$format" "$tree" "$work/next-dist/$name" "$@" &&
+    quiet bash "$scripts/pack.sh" "$format" "$tree" "$work/next-dist/$name" "$@" &&
         quiet cmake -D DIST="$work/next-dist" -P "$scripts/make-$format-repository.cmake" || exit 1
     unset SOURCE_DATE_EPOCH GUESS_GPG_KEY
 }
