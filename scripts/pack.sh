@@ -21,6 +21,7 @@ format=$1 staged=$2 package=$3
 shift 3
 work=$(mktemp -d)
 trap 'rm -rf "$work" "$package.part"' EXIT
+trap 'echo "pack.sh: $package not made: the step at line $LINENO failed" >&2' ERR
 out=$work/${package##*/}  # zip would add .zip to a name without it
 need() {  # need PROGRAM PACKAGE
     command -v "$1" >/dev/null || { echo "pack.sh: $1 not found: it is in the Debian package $2" >&2; exit 1; }

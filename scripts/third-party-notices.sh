@@ -23,6 +23,7 @@ output=$1 trace=$2 build=$3 eol=$4 cache=${5:-}
 licenses=${COMMON_LICENSES:-/usr/share/common-licenses}
 work=$(mktemp -d)
 trap 'rm -rf "$work" "$output.part"' EXIT
+trap 'echo "third-party-notices.sh: $output not written: the step at line $LINENO failed" >&2' ERR
 export LC_ALL=C
 
 # The files read, as the packages that own them, a line each: PACKAGE FILE.
