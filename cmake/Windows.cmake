@@ -65,19 +65,10 @@ install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
 install(FILES ${GUESS_ICON} DESTINATION . COMPONENT installer EXCLUDE_FROM_ALL)
 
 # The .zip, and the installer (packaging/windows/guess.wxs, made by
-# scripts/make-msi.cmake); and what Windows' package managers install them
-# from (scripts/make-manifests.cmake), at the address where the release
-# will publish them (GUESS_DOWNLOAD_URL, in the environment).
+# scripts/make-msi.cmake).
 if(GUESS_PACKAGES)
     set(name ${PROJECT_NAME}-${PROJECT_VERSION}-windows-${CMAKE_SYSTEM_PROCESSOR})
     guess_package(zip ${name}.zip /${name} program docs)
     guess_package(msi ${name}.msi / program docs installer
         ARGS -D VERSION=${PROJECT_VERSION} -D VENDOR=${GUESS_VENDOR} -D DESCRIPTION=${PROJECT_DESCRIPTION})
-    string(REPLACE "\n" " " description "${GUESS_DESCRIPTION}")
-    add_custom_command(TARGET packages POST_BUILD
-        COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${GUESS_SOURCE_DATE_EPOCH} ${CMAKE_COMMAND}
-            -D DIST=${GUESS_PACKAGES_DIR} -D VERSION=${PROJECT_VERSION} -D VENDOR=${GUESS_VENDOR}
-            -D SUMMARY=${PROJECT_DESCRIPTION} -D DESCRIPTION=${description}
-            -P ${PROJECT_SOURCE_DIR}/scripts/make-manifests.cmake
-        VERBATIM)
 endif()

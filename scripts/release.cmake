@@ -1,19 +1,19 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# Makes a release: the source tarball of the commit checked out and its
-# SBOM; every product, built and packed once by its workflow preset (a
-# workflow that does not test), in the folder its preset names, as it is
-# there already; the repositories of their packages; and the checksums of
-# it all, signed where keys are given. It runs no test:
-# scripts/check-release.sh checks what it made.
+# Makes a release, always of a source tarball: the commit checked out's,
+# made here, or one released before (FROM), to make it again. Of the
+# tarball's sources, unpacked in a folder of the release's own: the SBOM;
+# every product, built and packed once by its workflow preset (a workflow
+# that does not test), in its own new folder; then, of the packages they
+# made, the manifests of Windows' package managers, the repositories, and
+# the checksums of it all, signed where keys are given. Nothing of the
+# checkout's build folders, nor of the caller's compiler flags, reaches a
+# product. It runs no test: scripts/check-release.sh checks what it made.
 #   cmake [-D DIST=DIR] [-D FROM=guess-VERSION.tar.gz] -P scripts/release.cmake
-# DIST is dist/ at the top of the checkout unless given. FROM makes it all
-# again from a released source tarball instead, unpacked in a temporary
-# folder, with no git, to compare it with the released one. The products
-# take nothing of the caller's compiler flags, and the commit's time
-# (SOURCE_DATE_EPOCH). The keys come from the environment, so that no
-# secret is on a command line or in a cache:
+# DIST is dist/ at the top of the checkout unless given. Everything carries
+# the commit's time (SOURCE_DATE_EPOCH). The keys come from the environment,
+# so that no secret is on a command line or in a cache:
 #   GUESS_AUTHENTICODE_PFX       a PKCS#12 file and its password: the Windows
 #   GUESS_AUTHENTICODE_PASSWORD  program and its installer are signed
 #   GUESS_GPG_KEY                a key in the caller's keyring (GNUPGHOME is
@@ -30,30 +30,12 @@ endif()
 get_filename_component(DIST ${DIST} ABSOLUTE)  # relative to where it is run
 include(${top}/cmake/OpenPGP.cmake)
 
-# Built in a temporary folder, which goes at the end; if a step fails, it
-# stays, with the log of every step.
-execute_process(COMMAND mktemp -d -t guess-release.XXXXXX
-    OUTPUT_VARIABLE work OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-set(out ${work}/out)
-file(MAKE_DIRECTORY ${out} ${work}/logs)
-function(step what dir)
-    string(MAKE_C_IDENTIFIER "${what}" log)
-    set(log ${work}/logs/${log}.log)
-    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${dir} OUTPUT_FILE ${log} ERROR_FILE ${log} RESULT_VARIABLE failed)
-    if(failed)
-        execute_process(COMMAND tail -n 30 ${log} OUTPUT_VARIABLE lines)
-        message(FATAL_ERROR "${what} failed:\n${lines}The whole log is ${log}; the release is kept in ${work}.")
-    endif()
-    set(log ${log} PARENT_SCOPE)
-endfunction()
-
-# The sources: a commit, with nothing changed, or a tarball of one.
+# Refused before anything is made: a tree with changes, which is no commit;
+# keys that cannot sign (a PKCS#12 file, made absolute for the builds, which
+# run elsewhere; a secret key in the keyring).
 if(FROM)
     get_filename_component(FROM ${FROM} ABSOLUTE)
-    file(ARCHIVE_EXTRACT INPUT ${FROM} DESTINATION ${work}/source)
-    file(GLOB source LIST_DIRECTORIES true ${work}/source/*)
 else()
-    set(source ${top})
     find_program(GIT git)
     if(NOT GIT OR NOT EXISTS ${top}/.git)
         message(FATAL_ERROR "${top} is no git checkout, and a release is made of a commit. To build a released source tarball again, name it with -D FROM=guess-VERSION.tar.gz.")
@@ -64,18 +46,6 @@ else()
         message(FATAL_ERROR "The working tree has uncommitted changes to tracked files; a release is made of a commit. Commit or stash them first:\n${changed}")
     endif()
 endif()
-file(STRINGS ${source}/CMakeLists.txt version REGEX "^ +VERSION [0-9.]+$")  # project()'s
-string(REGEX REPLACE ".* " "" version "${version}")
-set(name guess-${version})
-set(PROJECT_SOURCE_DIR ${source})
-include(${top}/cmake/SourceDateEpoch.cmake)
-set(ENV{SOURCE_DATE_EPOCH} ${GUESS_SOURCE_DATE_EPOCH})
-foreach(flags CFLAGS CXXFLAGS CPPFLAGS LDFLAGS)
-    unset(ENV{${flags}})
-endforeach()
-
-# Nothing is built unless the keys given can sign: a PKCS#12 file (made
-# absolute for the builds, which run elsewhere), a secret key in the keyring.
 set(pfx "$ENV{GUESS_AUTHENTICODE_PFX}")
 if(pfx)
     get_filename_component(pfx ${pfx} ABSOLUTE)
@@ -92,54 +62,103 @@ if(GUESS_OPENPGP_KEY)
     endif()
 endif()
 
+# Made in a temporary folder, which goes at the end; if a step fails, it
+# stays, with the log of every step.
+execute_process(COMMAND mktemp -d -t guess-release.XXXXXX
+    OUTPUT_VARIABLE work OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+set(out ${work}/out)
+file(MAKE_DIRECTORY ${out} ${work}/logs)
+function(step what dir)
+    string(MAKE_C_IDENTIFIER "${what}" log)
+    set(log ${work}/logs/${log}.log)
+    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${dir} OUTPUT_FILE ${log} ERROR_FILE ${log} RESULT_VARIABLE failed)
+    if(failed)
+        execute_process(COMMAND tail -n 30 ${log} OUTPUT_VARIABLE lines)
+        message(FATAL_ERROR "${what} failed:\n${lines}The whole log is ${log}; the release is kept in ${work}.")
+    endif()
+endfunction()
+
 # The source tarball holds the commit's tracked files under guess-VERSION/,
 # with the commit's time written into packaging/commit-time
 # (.gitattributes); its bytes depend on the commit alone, not on the
 # caller's git settings.
 if(FROM)
+    get_filename_component(name ${FROM} NAME)
+    string(REGEX REPLACE "\\.tar\\.gz$" "" name ${name})
     file(COPY_FILE ${FROM} ${out}/${name}.tar.gz)
     set(commit ${FROM})
 else()
+    file(STRINGS ${top}/CMakeLists.txt version REGEX "^ +VERSION [0-9.]+$")  # project()'s
+    string(REGEX REPLACE ".* " "guess-" name "${version}")
     execute_process(COMMAND ${GIT} -C ${top} -c tar.umask=0022 -c core.autocrlf=false archive --format=tar
             --prefix=${name}/ HEAD
         COMMAND gzip -9n OUTPUT_FILE ${out}/${name}.tar.gz COMMAND_ERROR_IS_FATAL ANY)
     execute_process(COMMAND ${GIT} -C ${top} log -1 --format=commit\ %h,\ %cI HEAD
         OUTPUT_VARIABLE commit OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-    file(ARCHIVE_EXTRACT INPUT ${out}/${name}.tar.gz DESTINATION ${work}/source)
 endif()
-message(STATUS "${name} from ${commit}, into ${DIST}")
-# Of the tarball's sources, as they are named in it.
-step("the SBOM" ${work} ${CMAKE_COMMAND} -D SOURCE=${work}/source/${name} -D TARBALL=${out}/${name}.tar.gz
-    -D OUTPUT=${out}/${name}.spdx -P ${top}/scripts/make-sbom.cmake)
-message(STATUS "Sources: ${name}.tar.gz, ${name}.spdx")
-
-# The products, in the order of their workflows, each into its own folder,
-# on every core; each ships the folder packages/ of its build.
-file(READ ${source}/CMakePresets.json presets)
-string(JSON count LENGTH "${presets}" workflowPresets)
-math(EXPR last "${count} - 1")
-set(products "")
-foreach(i RANGE ${last})
-    string(JSON steps GET "${presets}" workflowPresets ${i} steps)
-    if(NOT steps MATCHES "\"test\"")
-        string(JSON product GET "${presets}" workflowPresets ${i} name)
-        list(APPEND products ${product})
-    endif()
+file(ARCHIVE_EXTRACT INPUT ${out}/${name}.tar.gz DESTINATION ${work}/source)
+set(source ${work}/source/${name})
+set(PROJECT_SOURCE_DIR ${source})
+include(${top}/cmake/SourceDateEpoch.cmake)
+set(ENV{SOURCE_DATE_EPOCH} ${GUESS_SOURCE_DATE_EPOCH})
+foreach(variable CFLAGS CXXFLAGS CPPFLAGS LDFLAGS CC CXX)
+    unset(ENV{${variable}})
 endforeach()
+message(STATUS "${name} from ${commit}, into ${DIST}")
+step("the SBOM" ${work} ${CMAKE_COMMAND} -D SOURCE=${source} -D TARBALL=${out}/${name}.tar.gz
+    -D OUTPUT=${out}/${name}.spdx -P ${top}/scripts/make-sbom.cmake)
+
+# The products, in the order of their workflows, each on every core; each
+# ships the folder packages/ of its build, the folder its configure preset
+# names, or the preset it inherits.
+file(READ ${source}/CMakePresets.json presets)
+function(preset_folder preset variable)
+    string(JSON count LENGTH "${presets}" configurePresets)
+    math(EXPR last "${count} - 1")
+    foreach(i RANGE ${last})
+        string(JSON name GET "${presets}" configurePresets ${i} name)
+        if(name STREQUAL preset)
+            string(JSON folder ERROR_VARIABLE none GET "${presets}" configurePresets ${i} binaryDir)
+            if(none)
+                string(JSON parent GET "${presets}" configurePresets ${i} inherits)
+                preset_folder(${parent} folder)
+            endif()
+            set(${variable} ${folder} PARENT_SCOPE)
+        endif()
+    endforeach()
+endfunction()
 cmake_host_system_information(RESULT jobs QUERY NUMBER_OF_LOGICAL_CORES)
 set(ENV{CMAKE_BUILD_PARALLEL_LEVEL} ${jobs})
-foreach(product IN LISTS products)
+string(JSON count LENGTH "${presets}" workflowPresets)
+math(EXPR last "${count} - 1")
+foreach(i RANGE ${last})
+    string(JSON steps GET "${presets}" workflowPresets ${i} steps)
+    string(JSON count LENGTH "${steps}")
+    set(types "")
+    foreach(j RANGE 1 ${count})
+        math(EXPR j "${j} - 1")
+        string(JSON type GET "${steps}" ${j} type)
+        list(APPEND types ${type})
+    endforeach()
+    if("test" IN_LIST types)
+        continue()
+    endif()
+    string(JSON product GET "${presets}" workflowPresets ${i} name)
+    string(JSON configure GET "${steps}" 0 name)
+    preset_folder(${configure} folder)
+    string(REPLACE "\${sourceDir}" ${source} folder "${folder}")
+    string(REPLACE "\${presetName}" ${configure} folder "${folder}")
     step(${product} ${source} ${CMAKE_COMMAND} --workflow --preset ${product})
-    file(STRINGS ${log} built REGEX "^-- Build files have been written to: ")
-    string(REPLACE "-- Build files have been written to: " "" built "${built}")
-    file(GLOB packages RELATIVE ${built}/packages ${built}/packages/*)
-    file(COPY ${built}/packages/ DESTINATION ${out})
+    file(GLOB packages RELATIVE ${folder}/packages ${folder}/packages/*)
+    file(COPY ${folder}/packages/ DESTINATION ${out})
     list(JOIN packages " " packages)
     message(STATUS "${product}: ${packages}")
 endforeach()
 
-# The repositories of the packages, in the release's folder; then the
-# checksums of everything.
+# Published beside the packages, of them: the manifests of Windows' package
+# managers, the repositories; then the checksums of everything.
+step("the manifests" ${work} ${CMAKE_COMMAND} -D DIST=${out} -P ${top}/scripts/make-manifests.cmake)
+string(REGEX REPLACE "^guess-" "" version ${name})
 step("the Debian repository" ${work} ${CMAKE_COMMAND} -D DIST=${out} -D VERSION=${version}
     -P ${top}/scripts/make-apt-repository.cmake)
 foreach(repository rpm pacman)

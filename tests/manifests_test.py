@@ -177,9 +177,7 @@ class Manifests(unittest.TestCase):
         cls.versioned_url = f"{cls.args['url']}{cls.args['version']}/"
         cls.versioned = os.path.join(cls.work, "versioned")
         windows_packages(dist, cls.versioned)
-        subprocess.run(["cmake", f"-DDIST={cls.versioned}", f"-DVERSION={cls.args['version']}",
-                        f"-DVENDOR={named['Publisher']}", f"-DSUMMARY={named['ShortDescription']}",
-                        f"-DDESCRIPTION={named['Description']}", f"-DGUESS_DOWNLOAD_URL={cls.versioned_url}",
+        subprocess.run(["cmake", f"-DDIST={cls.versioned}", f"-DGUESS_DOWNLOAD_URL={cls.versioned_url}",
                         "-P", os.path.join(os.path.dirname(__file__), "..", "scripts", "make-manifests.cmake")],
                        env=dict(os.environ, SOURCE_DATE_EPOCH=time), check=True)
 
