@@ -9,6 +9,12 @@
 # own that trust KEYRING alone, offers the version for this machine and
 # fetches the very package released. An index changed after signing, or a
 # repository signed by another key, is refused.
+# And as autopkgtest tests a package: apt installs this machine's .deb as
+# the README says (apt install ./FILE) into a root that holds only what its
+# dependencies bring, where the program plays; then takes the next version
+# from the repository, at the same address. A .deb that leaves a library
+# it needs out of its dependencies does not play there. Run as root, which
+# dpkg and chroot need.
 #   apt_repository.sh DIST KEYRING
 dist=$1 keyring=$2
 . "$(dirname "$0")/repository.sh"
@@ -23,24 +29,53 @@ for deb in "$dist"/*.deb; do
     check test -s "$repository/dists/stable/main/binary-$architecture/Packages.gz"
 done
 
-apt_for() {  # apt_for NAME: a state and settings of NAME's own, for the repository at $address
+# The archive that a root's dependencies come from: this machine's own
+# packages, with what its dpkg status says of them as the index (where
+# they are, and their size, which apt asks of a package before it chooses
+# it); those apt chooses are made again of their installed files, without
+# the maintainer scripts, which would run on this machine (dpkg installs
+# into a root from outside).
+archive=$work/archive
+mkdir "$archive" && awk -v RS= -v ORS='\n\n' '/\nStatus: install ok installed/ {
+    sub(/\nStatus: [^\n]*/, ""); print $0 "\nFilename: repacked\nSize: 1" }' /var/lib/dpkg/status >"$archive/Packages" ||
+    exit 1
+repack() {  # repack PACKAGE:ARCHITECTURE
+    tree=$work/repacked/$1
+    mkdir -p "$tree/DEBIAN" && dpkg-query -L "$1" | while read -r file; do [ -d "$file" ] || echo "${file#/}"; done |
+        tar -C / -cf - -T - | tar -xf - -C "$tree" &&
+        dpkg-query -W -f 'Package: ${Package}\nVersion: ${Version}\nArchitecture: ${Architecture}
+Multi-Arch: ${Multi-Arch}\nMaintainer: ${Maintainer}\nDepends: ${Depends}\nPre-Depends: ${Pre-Depends}
+Provides: ${Provides}\nDescription: ${Description}\n' "$1" | grep -v ': $' >"$tree/DEBIAN/control" &&
+        dpkg-deb --root-owner-group -Zgzip -z1 -b "$tree" "$archive" >/dev/null || exit 1
+}
+
+apt_for() {  # apt_for NAME: a state, settings and root of NAME's own, for the repository at $address
     dir=$work/apt-$1
     rm -rf "$dir" && mkdir -p "$dir/etc/apt.conf.d" "$dir/etc/preferences.d" "$dir/etc/sources.list.d" \
-        "$dir/etc/trusted.gpg.d" "$dir/state/lists/partial" "$dir/cache/archives/partial" || exit 1
-    : >"$dir/status"
-    for setting in "Dir::Etc $dir/etc" "Dir::State $dir/state" "Dir::State::status $dir/status" \
-        "Dir::Cache $dir/cache" "APT::Sandbox::User root"; do
+        "$dir/etc/trusted.gpg.d" "$dir/state/lists/partial" "$dir/cache/archives/partial" \
+        "$dir/root/var/lib/dpkg/info" "$dir/root/var/lib/dpkg/updates" "$dir/root/var/lib/dpkg/triggers" || exit 1
+    : >"$dir/root/var/lib/dpkg/status"
+    for setting in "Dir::Etc $dir/etc" "Dir::State $dir/state" "Dir::State::status $dir/root/var/lib/dpkg/status" \
+        "Dir::Cache $dir/cache" "APT::Sandbox::User root" "APT::Install-Recommends false" \
+        "DPkg::Options:: --root=$dir/root"; do
         echo "${setting% *} \"${setting#* }\";"
     done >"$dir/apt.conf"
-    echo "deb [signed-by=$keyring] $address stable main" >"$dir/etc/sources.list"
+    printf 'deb [signed-by=%s] %s stable main\ndeb [trusted=yes] file:%s ./\n' "$trusted" "$address" "$archive" \
+        >"$dir/etc/sources.list"
 }
 apt_in() {  # apt_in NAME COMMAND...
     name=$1
     shift
     env APT_CONFIG="$work/apt-$name/apt.conf" "$@"
 }
+installed() { dpkg-query --admindir="$work/apt-$1/root/var/lib/dpkg" -W -f '${Version}' guess; }
 
-serve "$repository"
+# The release, then the next version, at the same address.
+make_key next
+gpg --export next@guess.invalid | cat "$keyring" - >"$work/trusted.gpg" || exit 1
+trusted=$keyring
+mkdir "$work/www" && cp -R "$repository/." "$work/www" || exit 1
+serve "$work/www"
 apt_for released
 check quiet apt_in released apt-get update
 native=$(ls "$dist"/*_"$(dpkg --print-architecture)".deb)
@@ -48,7 +83,33 @@ check test "$(apt_in released apt-cache policy guess | sed -n 's/^ *Candidate: /
 mkdir "$work/downloaded" && (cd "$work/downloaded" && quiet apt_in released apt-get download guess)
 check cmp "$work/downloaded/$(basename "$native")" "$native"
 
-cp -R "$repository" "$work/changed" && index=$(find "$work/changed" -name Packages | head -n 1) &&
+# What apt chooses to install with it, made into the archive.
+for package in $(apt_in released apt-get -s install "$native" |
+    sed -n 's/^Inst \([^ ]*\) ([^[]*\[\([^]]*\)\]).*/\1:\2/p' | grep -v '^guess:'); do
+    repack "$package"
+done
+(cd "$archive" && apt-ftparchive packages . >Packages) || exit 1
+trusted=$work/trusted.gpg
+apt_for installed
+check quiet apt_in installed apt-get update
+check quiet apt_in installed apt-get install -y "$native"
+check plays chroot "$work/apt-installed/root" /usr/games/guess
+next_version deb
+rm -rf "$work/www"/* && cp -R "$work/next-dist/apt/." "$work/www" || exit 1
+check quiet apt_in installed apt-get update
+check quiet apt_in installed apt-get upgrade -y
+check test "$(installed installed)" = "$next"
+check plays chroot "$work/apt-installed/root" /usr/games/guess
+
+dpkg-deb -R "$native" "$work/lacking" && sed -i -E '/^Depends:/ s/(, )?libstdc\+\+6[^,]*//' "$work/lacking/DEBIAN/control" &&
+    dpkg-deb -b "$work/lacking" "$work/lacking.deb" >/dev/null || exit 1
+apt_for lacking
+check quiet apt_in lacking apt-get update
+check quiet apt_in lacking apt-get install -y "$work/lacking.deb"
+check refused plays chroot "$work/apt-lacking/root" /usr/games/guess
+
+trusted=$keyring
+cp -R "$repository" "$work/changed" && index=$work/changed/dists/stable/main/binary-$(dpkg --print-architecture)/Packages &&
     sed -i 's/^Description: .*/Description: something else/' "$index" && gzip -9n -c "$index" >"$index.gz" || exit 1
 serve "$work/changed"
 apt_for changed

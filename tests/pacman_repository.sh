@@ -52,7 +52,7 @@ check quiet pacman_in -Sy guess
 check plays "$work/root/usr/bin/guess"
 
 # The next version at the same address, newer than the last.
-next_version pkg.tar.zst
+next_version pacman
 gpg --export next@guess.invalid >"$work/next.gpg" && trust "$work/next.gpg" || exit 1
 rm -rf "$work/www"/* && cp -R "$work/next-dist/arch/." "$work/www" || exit 1
 check quiet pacman_in -Syu

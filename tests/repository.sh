@@ -7,7 +7,7 @@
 # their own, `work`, with a keyring of their own (GNUPGHOME), which go at
 # the end with every server they started; and what they do with them:
 #   make_key NAME               an OpenPGP key of the tests', NAME@guess.invalid
-#   next_version EXTENSION      this machine's package of the release made
+#   next_version deb|rpm|pacman this machine's package of the release made
 #                               the next version's, of the same files, by
 #                               scripts/pack.sh, and its repository, in
 #                               $work/next-dist, signed with a key of the
@@ -16,7 +16,8 @@
 #                               release's, as gpg's options HOW say
 #   serve DIR                   serves DIR as a static web server does, on
 #                               127.0.0.1, and sets `address` to its URL
-#   plays PROGRAM               a game of it, through a pipe, is won by 5
+#   plays COMMAND...            a game of the program it runs, through a pipe,
+#                               is won by 5
 work=$(mktemp -d) || exit 1
 servers=''
 export GNUPGHOME="$work/gnupg"
@@ -26,8 +27,7 @@ scripts=$(cd "$(dirname "$0")/../scripts" && pwd)
 mkdir -m 700 "$GNUPGHOME" || exit 1
 sources=$(ls "$dist"/*.spdx) && sources=${sources%.spdx}.tar.gz || exit 1
 time=$(tar -xzOf "$sources" --wildcards '*/packaging/commit-time') || exit 1
-next=$(tar -xzOf "$sources" --wildcards '*/CMakeLists.txt' | sed -n 's/^ *VERSION \([0-9.]*\)$/\1/p' |
-    awk -F. '{ print $1 "." $2 "." $3 + 1 }')
+next=$(basename "$sources" .tar.gz | awk -F. '{ print substr($1, 7) "." $2 "." $3 + 1 }')
 
 make_key() {
     gpg --list-secret-keys "$1@guess.invalid" >/dev/null 2>&1 ||
@@ -36,22 +36,33 @@ make_key() {
 next_version() {
     make_key next
     arch=$(uname -m) tree=$work/next-tree
-    shipped=$(ls "$dist"/*"$arch.$1") && rm -rf "$tree" && mkdir -p "$tree" "$work/next-dist" &&
-        bsdtar -xf "$shipped" -C "$tree" || exit 1
+    rm -rf "$tree" && mkdir -p "$tree" "$work/next-dist" || exit 1
     case $1 in
+    # Its changelog's newest entry is the next version's, as dpkg-gencontrol
+    # takes it from there.
+    deb) shipped=$(ls "$dist"/*_"$(dpkg --print-architecture)".deb) && dpkg-deb -x "$shipped" "$tree" &&
+        sed -e 's/^@GUESS_DEBIAN_DESCRIPTION@$/ next/' -e 's/@[A-Z_]*@/next/' \
+            "$scripts/../packaging/debian/control.in" >"$work/next.control" &&
+        { printf 'guess (%s) unstable; urgency=medium\n\n  * Next.\n\n -- next <next@guess.invalid>  %s\n\n' \
+            "$next" "$(date -R -d "@$time")" && cat "$scripts/../packaging/debian/changelog"; } >"$work/next.changelog" &&
+        architecture=$(dpkg-deb -f "$shipped" Architecture) &&
+        maker=apt && set -- deb "guess_${next}_$architecture.deb" "$architecture" "$work/next.control" "$work/next.changelog" ;;
     # Of the same vendor, which zypper updates only from.
-    rpm) sed -e "s/@PROJECT_VERSION@/$next/" -e 's/@GUESS_RPM_CHANGELOG@//' \
-        -e "s/@GUESS_VENDOR@/$(rpm -qp --qf '%{VENDOR}' "$shipped" 2>/dev/null)/" -e 's/@[A-Z_]*@/next/' \
-        "$scripts/../packaging/rpm/rpmbuild.in" >"$work/next.rpmbuild" &&
-        set -- rpm "guess-$next-1.$arch.rpm" "$arch" "$work/next.rpmbuild" ;;
-    *) sed -e "s/^pkgver = .*/pkgver = $next-1/" -e '/^size = /d' "$tree/.PKGINFO" >"$work/next.PKGINFO" &&
-        rm "$tree/.PKGINFO" "$tree/.MTREE" && set -- pacman "guess-$next-1-$arch.pkg.tar.zst" "$work/next.PKGINFO" ;;
+    rpm) shipped=$(ls "$dist"/*"$arch.rpm") && bsdtar -xf "$shipped" -C "$tree" &&
+        sed -e "s/@PROJECT_VERSION@/$next/" -e 's/@GUESS_RPM_CHANGELOG@//' \
+            -e "s/@GUESS_VENDOR@/$(rpm -qp --qf '%{VENDOR}' "$shipped" 2>/dev/null)/" -e 's/@[A-Z_]*@/next/' \
+            "$scripts/../packaging/rpm/rpmbuild.in" >"$work/next.rpmbuild" &&
+        maker=rpm && set -- rpm "guess-$next-1.$arch.rpm" "$arch" "$work/next.rpmbuild" ;;
+    *) shipped=$(ls "$dist"/*"$arch.pkg.tar.zst") && bsdtar -xf "$shipped" -C "$tree" &&
+        sed -e "s/^pkgver = .*/pkgver = $next-1/" -e '/^size = /d' "$tree/.PKGINFO" >"$work/next.PKGINFO" &&
+        rm "$tree/.PKGINFO" "$tree/.MTREE" &&
+        maker=pacman && set -- pacman "guess-$next-1-$arch.pkg.tar.zst" "$work/next.PKGINFO" ;;
     esac || exit 1
     format=$1 name=$2
     shift 2
     export SOURCE_DATE_EPOCH=$((time + 1)) GUESS_GPG_KEY=next@guess.invalid
     quiet bash "$scripts/pack.sh" "$format" "$tree" "$work/next-dist/$name" "$@" &&
-        quiet cmake -D DIST="$work/next-dist" -P "$scripts/make-$format-repository.cmake" || exit 1
+        quiet cmake -D DIST="$work/next-dist" -D VERSION="$next" -P "$scripts/make-$maker-repository.cmake" || exit 1
     unset SOURCE_DATE_EPOCH GUESS_GPG_KEY
 }
 sign_as_other() {
@@ -80,4 +91,4 @@ server.serve_forever()' "$1" "$work/port" &
     done
     address=http://127.0.0.1:$(cat "$work/port")/
 }
-plays() { [ "$(printf '5\n' | "$1")" = "Enter number from 0 to 9 just here to zembrate : That's your victory!" ]; }
+plays() { [ "$(printf '5\n' | "$@")" = "Enter number from 0 to 9 just here to zembrate : That's your victory!" ]; }
