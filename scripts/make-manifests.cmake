@@ -7,27 +7,22 @@
 # (winget/manifests/g/GuessDevelopers/Guess/VERSION/), and a Scoop manifest,
 # for the .zip (scoop/guess.json), both in DIST beside the installer and the
 # .zip they name, as they are published: their address, under
-# GUESS_DOWNLOAD_URL (given with -D or in the environment, and otherwise the
+# GUESS_DOWNLOAD_URL (in the environment, and otherwise the
 # README's placeholder), their SHA-256, and the installer's version and
 # ProductCode, read from it; what they say of the game is cmake/About.cmake.
 # The day is the commit's (SOURCE_DATE_EPOCH). The release runs it on the
 # packages it collected; the templates are packaging/windows/winget/*.yaml.in
 # and scoop.json.in.
-#   cmake -D DIST=DIR [-D GUESS_DOWNLOAD_URL=URL] -P make-manifests.cmake
+#   cmake -D DIST=DIR -P make-manifests.cmake
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tool.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/About.cmake)
 guess_find_program(MSIINFO msiinfo msitools)
-if(NOT GUESS_DOWNLOAD_URL)
-    set(GUESS_DOWNLOAD_URL "$ENV{GUESS_DOWNLOAD_URL}")
+set(url "$ENV{GUESS_DOWNLOAD_URL}")
+if(NOT url)
+    set(url https://example.org/guess/)
 endif()
-if(NOT GUESS_DOWNLOAD_URL)
-    set(GUESS_DOWNLOAD_URL https://example.org/guess/)
-endif()
-set(url ${GUESS_DOWNLOAD_URL})
-if(NOT url MATCHES "/$")
-    set(url ${url}/)
-endif()
+string(REGEX REPLACE "([^/])$" "\\1/" url ${url})
 set(PACKAGE_IDENTIFIER GuessDevelopers.Guess)
 set(MANIFEST_VERSION 1.10.0)
 set(templates ${CMAKE_CURRENT_LIST_DIR}/../packaging/windows)
@@ -35,14 +30,7 @@ string(REPLACE "\n" " " DESCRIPTION "${GUESS_DESCRIPTION}")
 
 # The installer, and the .zip of the same name.
 file(GLOB msi RELATIVE ${DIST} ${DIST}/*.msi)
-list(LENGTH msi count)
-if(NOT count EQUAL 1)
-    message(FATAL_ERROR "${DIST} holds ${count} installers, where it takes one")
-endif()
 string(REGEX REPLACE "\\.msi$" ".zip" zip ${msi})
-if(NOT EXISTS ${DIST}/${zip})
-    message(FATAL_ERROR "${DIST} has no ${zip} beside ${msi}")
-endif()
 
 # winget: the installer's address, SHA-256 (as winget writes it, in capitals)
 # and ProductCode; the day of the commit.
@@ -61,15 +49,9 @@ string(TOLOWER ${letter} letter)
 string(REPLACE "." "/" path ${PACKAGE_IDENTIFIER})
 set(winget ${DIST}/winget/manifests/${letter}/${path}/${VERSION})
 file(REMOVE_RECURSE ${DIST}/winget ${DIST}/scoop)
-foreach(part version installer locale)
-    set(name ${PACKAGE_IDENTIFIER}.${part}.yaml)
-    if(part STREQUAL "version")
-        set(name ${PACKAGE_IDENTIFIER}.yaml)
-    elseif(part STREQUAL "locale")
-        set(name ${PACKAGE_IDENTIFIER}.locale.en-US.yaml)
-    endif()
-    configure_file(${templates}/winget/${part}.yaml.in ${winget}/${name} @ONLY)
-endforeach()
+configure_file(${templates}/winget/version.yaml.in ${winget}/${PACKAGE_IDENTIFIER}.yaml @ONLY)
+configure_file(${templates}/winget/installer.yaml.in ${winget}/${PACKAGE_IDENTIFIER}.installer.yaml @ONLY)
+configure_file(${templates}/winget/locale.yaml.in ${winget}/${PACKAGE_IDENTIFIER}.locale.en-US.yaml @ONLY)
 
 # Scoop: the .zip's address, SHA-256 and folder; and how to find and fetch
 # the next version: the address with the version left to fill in, and the

@@ -177,9 +177,9 @@ class Manifests(unittest.TestCase):
         cls.versioned_url = f"{cls.args['url']}{cls.args['version']}/"
         cls.versioned = os.path.join(cls.work, "versioned")
         windows_packages(dist, cls.versioned)
-        subprocess.run(["cmake", f"-DDIST={cls.versioned}", f"-DGUESS_DOWNLOAD_URL={cls.versioned_url}",
+        subprocess.run(["cmake", f"-DDIST={cls.versioned}",
                         "-P", os.path.join(os.path.dirname(__file__), "..", "scripts", "make-manifests.cmake")],
-                       env=dict(os.environ, SOURCE_DATE_EPOCH=time), check=True)
+                       env=dict(os.environ, SOURCE_DATE_EPOCH=time, GUESS_DOWNLOAD_URL=cls.versioned_url), check=True)
 
     @classmethod
     def tearDownClass(cls):
