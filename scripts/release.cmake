@@ -31,8 +31,9 @@ get_filename_component(DIST ${DIST} ABSOLUTE)  # relative to where it is run
 include(${top}/cmake/OpenPGP.cmake)
 
 # Refused before anything is made: a tree with changes, which is no commit;
-# keys that cannot sign (a PKCS#12 file, made absolute for the builds, which
-# run elsewhere; a secret key in the keyring).
+# keys that are not there (a PKCS#12 file, made absolute for the builds,
+# which run elsewhere; a secret key in the keyring). A wrong password of the
+# PKCS#12 file stops the release where the Windows program is signed.
 if(FROM)
     get_filename_component(FROM ${FROM} ABSOLUTE)
 else()
