@@ -6,8 +6,9 @@
 # every Debian package of the release, indexed for its architecture, and
 # dated with the commit's time. Served as a static web server serves it,
 # apt, as a player's machine runs it but with a state and settings of its
-# own that trust KEYRING alone, offers the version for this machine and
-# fetches the very package released. An index changed after signing, or a
+# own that trust KEYRING alone (and the next version's key of the tests'
+# own), offers the version for this machine and fetches the very package
+# released. An index changed after signing, or a
 # repository signed by another key, is refused.
 # And as autopkgtest tests a package: apt installs this machine's .deb as
 # the README says (apt install ./FILE) into a root that holds only what its
@@ -43,9 +44,7 @@ repack() {  # repack PACKAGE:ARCHITECTURE
     tree=$work/repacked/$1
     mkdir -p "$tree/DEBIAN" && dpkg-query -L "$1" | while read -r file; do [ -d "$file" ] || echo "${file#/}"; done |
         tar -C / -cf - -T - | tar -xf - -C "$tree" &&
-        dpkg-query -W -f 'Package: ${Package}\nVersion: ${Version}\nArchitecture: ${Architecture}
-Multi-Arch: ${Multi-Arch}\nMaintainer: ${Maintainer}\nDepends: ${Depends}\nPre-Depends: ${Pre-Depends}
-Provides: ${Provides}\nDescription: ${Description}\n' "$1" | grep -v ': $' >"$tree/DEBIAN/control" &&
+        dpkg-query -s "$1" | grep -v -e '^Status:' -e '^Conffiles:' -e '^ /' >"$tree/DEBIAN/control" &&
         dpkg-deb --root-owner-group -Zgzip -z1 -b "$tree" "$archive" >/dev/null || exit 1
 }
 
@@ -68,37 +67,34 @@ apt_in() {  # apt_in NAME COMMAND...
     shift
     env APT_CONFIG="$work/apt-$name/apt.conf" "$@"
 }
-installed() { dpkg-query --admindir="$work/apt-$1/root/var/lib/dpkg" -W -f '${Version}' guess; }
 
-# The release, then the next version, at the same address.
+# The release, then the next version, at the same address: both keys are
+# trusted, as next_version signs the next with a key of the tests' own.
 make_key next
 gpg --export next@guess.invalid | cat "$keyring" - >"$work/trusted.gpg" || exit 1
-trusted=$keyring
+trusted=$work/trusted.gpg
 mkdir "$work/www" && cp -R "$repository/." "$work/www" || exit 1
 serve "$work/www"
-apt_for released
-check quiet apt_in released apt-get update
+apt_for installed
+check quiet apt_in installed apt-get update
 native=$(ls "$dist"/*_"$(dpkg --print-architecture)".deb)
-check test "$(apt_in released apt-cache policy guess | sed -n 's/^ *Candidate: //p')" = "$(dpkg-deb -f "$native" Version)"
-mkdir "$work/downloaded" && (cd "$work/downloaded" && quiet apt_in released apt-get download guess)
+check test "$(apt_in installed apt-cache policy guess | sed -n 's/^ *Candidate: //p')" = "$(dpkg-deb -f "$native" Version)"
+mkdir "$work/downloaded" && (cd "$work/downloaded" && quiet apt_in installed apt-get download guess)
 check cmp "$work/downloaded/$(basename "$native")" "$native"
 
-# What apt chooses to install with it, made into the archive.
-for package in $(apt_in released apt-get -s install "$native" |
+# What apt chooses to install with it, made into the archive; installed.
+for package in $(apt_in installed apt-get -s install "$native" |
     sed -n 's/^Inst \([^ ]*\) ([^[]*\[\([^]]*\)\]).*/\1:\2/p' | grep -v '^guess:'); do
     repack "$package"
 done
-(cd "$archive" && apt-ftparchive packages . >Packages) || exit 1
-trusted=$work/trusted.gpg
-apt_for installed
-check quiet apt_in installed apt-get update
+(cd "$archive" && apt-ftparchive packages . >Packages) && quiet apt_in installed apt-get update || exit 1
 check quiet apt_in installed apt-get install -y "$native"
 check plays chroot "$work/apt-installed/root" /usr/games/guess
 next_version deb
 rm -rf "$work/www"/* && cp -R "$work/next-dist/apt/." "$work/www" || exit 1
 check quiet apt_in installed apt-get update
 check quiet apt_in installed apt-get upgrade -y
-check test "$(installed installed)" = "$next"
+check test "$(dpkg-query --admindir="$work/apt-installed/root/var/lib/dpkg" -W -f '${Version}' guess)" = "$next"
 check plays chroot "$work/apt-installed/root" /usr/games/guess
 
 dpkg-deb -R "$native" "$work/lacking" && sed -i -E '/^Depends:/ s/(, )?libstdc\+\+6[^,]*//' "$work/lacking/DEBIAN/control" &&
