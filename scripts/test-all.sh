@@ -39,7 +39,9 @@ if ! installed $packages; then
     for architecture in $(echo $packages | tr ' ' '\n' | sed -n 's/.*://p' | sort -u); do
         dpkg --add-architecture "$architecture"
     done
-    apt-get update
+    # A mirror caught in the middle of a sync fails an index or two, which
+    # apt says; what the install then cannot find fails it.
+    apt-get update || echo "apt-get update failed for some indexes: installing with those it has"
     apt-get install -y --no-install-recommends $packages
 fi
 took "the packages"
