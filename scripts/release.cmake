@@ -97,8 +97,10 @@ else()
     execute_process(COMMAND ${GIT} -C ${top} log -1 --format=commit\ %h,\ %cI HEAD
         OUTPUT_VARIABLE commit OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 endif()
-file(ARCHIVE_EXTRACT INPUT ${out}/${name}.tar.gz DESTINATION ${work}/source)
-set(source ${work}/source/${name})
+# Unpacked in a folder whose name has a space, as a checkout's may: a path
+# that a build leaves unquoted anywhere fails the release.
+file(ARCHIVE_EXTRACT INPUT ${out}/${name}.tar.gz DESTINATION "${work}/source tree")
+set(source "${work}/source tree/${name}")
 set(PROJECT_SOURCE_DIR ${source})
 include(${top}/cmake/SourceDateEpoch.cmake)
 set(ENV{SOURCE_DATE_EPOCH} ${GUESS_SOURCE_DATE_EPOCH})
