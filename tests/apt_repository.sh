@@ -8,8 +8,8 @@
 # apt, as a player's machine runs it but with a state and settings of its
 # own that trust KEYRING alone (and the next version's key of the tests'
 # own), offers the version for this machine and fetches the very package
-# released. An index changed after signing, or a
-# repository signed by another key, is refused.
+# released. An index changed after signing, or a repository signed by
+# another key, is refused.
 # And as autopkgtest tests a package: apt installs this machine's .deb as
 # the README says (apt install ./FILE) into a root that holds only what its
 # dependencies bring, where the program plays; then takes the next version

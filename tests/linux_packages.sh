@@ -39,10 +39,9 @@ holds_all() {
     exec_is "$1" /usr/bin/guess
 }
 
-release=${3:-}
-# version VERSION SEPARATOR: the package's own version, and its name's.
+# version VERSION SEPARATOR: a package's own version, and its name's.
 version() { check test "$1" = "$release"; check named "$package" "guess$2$release$2"; }
-package=$1
+package=$1 release=${3:-}
 case $1 in
 install)
     "$2" --install "$3" --prefix "$work/usr" >/dev/null || exit 1
@@ -64,7 +63,7 @@ install)
     holds_all "$2"
     version "$(rpm -qp --qf '%{VERSION}' "$1" 2>/dev/null)" -
     check sh -c '! rpm -qp --requires "$1" 2>/dev/null | grep -v "^rpmlib("' - "$1"  # no requirement but rpm's own
-    check sh -c 'rpm -qp --changelog "$1" 2>/dev/null | grep -q "^\* .* - $(rpm -qp --qf "%{VERSION}" "$1")-1\$"' - "$1"
+    check sh -c 'rpm -qp --changelog "$1" 2>/dev/null | grep -q "^\* .* - $2-1\$"' - "$1" "$release"
     check sh -c '! rpmlint --config "$1" "$2" | grep -E "^[^ ]+: [EW]:"' - \
         "$(dirname "$0")/../packaging/rpm/rpmlint.toml" "$1"
     ;;
