@@ -27,23 +27,28 @@ trap 'echo "third-party-notices.sh: $output not written: the step at line $LINEN
 export LC_ALL=C
 
 # The files read, as the packages that own them, a line each: PACKAGE FILE.
-owner() {  # owner FILE: the package that owns FILE, or nothing
-    { dpkg -S "$1" 2>/dev/null || true; } | sed -n 's/^\([^ ,:]*\(:[a-z0-9]*\)\{0,1\}\): .*/\1/p' | sed -n 1p
+# dpkg is asked once for them all, as each search reads its whole database.
+owners() {  # owners <FILES: PACKAGE FILE for each file that a package owns (the first, where several do)
+    { xargs -r -d '\n' dpkg -S 2>/dev/null || true; } |
+        sed -n 's/^\([^ ,:]*\(:[a-z0-9]*\)\{0,1\}\)\(, [^ ]*\)*: \(\/.*\)/\1 \4/p'
 }
 sed 's/(.*)$//' "$trace" | sort -u | while read -r file; do
     case $file in /*) ;; *) continue ;; esac
     case $file in "$build"/*) continue ;; esac
-    real=$(readlink -f "$file")
-    package=$(owner "$real")
-    if [ -z "$package" ] && [ -n "$cache" ]; then
-        case $real in "$cache"/*) package=$(owner "$cache") ;; esac
+    readlink -f "$file"
+done | sort -u >"$work/read"
+owners <"$work/read" >"$work/owned"
+cut -d ' ' -f 2- "$work/owned" | sort | comm -23 "$work/read" - | while read -r file; do
+    package=
+    if [ -n "$cache" ]; then
+        case $file in "$cache"/*) package=$(echo "$cache" | owners | cut -d ' ' -f 1) ;; esac
     fi
     if [ -z "$package" ]; then
         echo "third-party-notices.sh: $file (linked in) belongs to no Debian package: its license is unknown" >&2
         exit 1
     fi
-    echo "$package $real"
-done >"$work/owned"
+    echo "$package $file"
+done >>"$work/owned"
 cut -d ' ' -f 1 "$work/owned" | sort -u >"$work/packages"
 
 # Which of Emscripten's sources each of its libraries is built from, by the
