@@ -9,9 +9,13 @@
 set(CMAKE_SYSTEM_NAME Linux)
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES GUESS_DEBIAN_ARCHITECTURE)
 include(${CMAKE_CURRENT_LIST_DIR}/../Tool.cmake)
-guess_find_program(GUESS_DPKG_ARCHITECTURE dpkg-architecture dpkg-dev)
-execute_process(COMMAND ${GUESS_DPKG_ARCHITECTURE} -a ${GUESS_DEBIAN_ARCHITECTURE} -qDEB_HOST_GNU_TYPE
-    OUTPUT_VARIABLE GUESS_CROSS_TRIPLET OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+# Asked once: the checks CMake compiles are handed the triplet
+# (gnu-triplet.cmake), as they read this file again.
+if(NOT GUESS_CROSS_TRIPLET)
+    guess_find_program(GUESS_DPKG_ARCHITECTURE dpkg-architecture dpkg-dev)
+    execute_process(COMMAND ${GUESS_DPKG_ARCHITECTURE} -a ${GUESS_DEBIAN_ARCHITECTURE} -qDEB_HOST_GNU_TYPE
+        OUTPUT_VARIABLE GUESS_CROSS_TRIPLET OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+endif()
 include(${CMAKE_CURRENT_LIST_DIR}/gnu-triplet.cmake)
 string(REPLACE "_" "-" package g++-${GUESS_CROSS_TRIPLET})
 guess_find_program(CMAKE_CXX_COMPILER ${GUESS_CROSS_TRIPLET}-g++ "${package} (g++ for this machine's own)")
