@@ -6,8 +6,6 @@
 include(CheckCXXSourceCompiles)
 include(CheckPIESupported)
 
-check_pie_supported(LANGUAGES CXX)
-
 # Takes each flag the toolchain accepts; `kind` is COMPILE or LINK.
 function(guess_flags_if_taken target kind)
     foreach(flag IN LISTS ARGN)
@@ -44,6 +42,7 @@ function(guess_harden target)
             LINKER:--dynamicbase LINKER:--high-entropy-va LINKER:--nxcompat LINKER:--tsaware)
         return()
     endif()
+    check_pie_supported(LANGUAGES CXX)
     set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE ON)
     # -fcf-protection is x86's control-flow protection, -mbranch-protection
     # arm64's: each compiler takes only its own.
