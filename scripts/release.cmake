@@ -111,7 +111,10 @@ message(STATUS "${name} from ${commit}, into ${DIST}")
 step("the SBOM" ${work} ${CMAKE_COMMAND} -D SOURCE=${source} -D TARBALL=${out}/${name}.tar.gz
     -D OUTPUT=${out}/${name}.spdx -P ${top}/scripts/make-sbom.cmake)
 
-# The products, in the order of their workflows, each on every core; each
+# The products: the workflows that do not test, built side by side, as
+# many at a time as the machine has cores, as most of a product's build is
+# one process at a time (its configure, its packers). Each writes only in
+# its own folder and TMPDIR, so that their order changes no byte. Each
 # ships the folder packages/ of its build, the folder its configure preset
 # names, or the preset it inherits.
 file(READ ${source}/CMakePresets.json presets)
@@ -130,8 +133,7 @@ function(preset_folder preset variable)
         endif()
     endforeach()
 endfunction()
-cmake_host_system_information(RESULT jobs QUERY NUMBER_OF_LOGICAL_CORES)
-set(ENV{CMAKE_BUILD_PARALLEL_LEVEL} ${jobs})
+set(products "")
 string(JSON count LENGTH "${presets}" workflowPresets)
 math(EXPR last "${count} - 1")
 foreach(i RANGE ${last})
@@ -153,7 +155,25 @@ foreach(i RANGE ${last})
     preset_folder(${configure} folder)
     string(REPLACE "\${sourceDir}" ${source} folder "${folder}")
     string(REPLACE "\${presetName}" ${configure} folder "${folder}")
-    step(${product} ${source} ${CMAKE_COMMAND} --workflow --preset ${product})
+    set(${product}_folder ${folder})
+    list(APPEND products ${product})
+endforeach()
+cmake_host_system_information(RESULT jobs QUERY NUMBER_OF_LOGICAL_CORES)
+set(ENV{CMAKE_BUILD_PARALLEL_LEVEL} ${jobs})
+execute_process(COMMAND ${CMAKE_COMMAND} -E echo ${products}
+    COMMAND xargs -n 1 -P ${jobs} sh -c [["$1" --workflow --preset "$3" >"$2/$3.log" 2>&1 || echo "$3"]] -
+        ${CMAKE_COMMAND} ${work}/logs
+    WORKING_DIRECTORY ${source} OUTPUT_VARIABLE failed OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+if(failed)
+    string(REPLACE "\n" ";" failed "${failed}")
+    foreach(product IN LISTS failed)
+        execute_process(COMMAND tail -n 30 ${work}/logs/${product}.log OUTPUT_VARIABLE lines)
+        message("${product} failed:\n${lines}")
+    endforeach()
+    message(FATAL_ERROR "The logs are in ${work}/logs; the release is kept in ${work}.")
+endif()
+foreach(product IN LISTS products)
+    set(folder ${${product}_folder})
     file(GLOB packages RELATIVE ${folder}/packages ${folder}/packages/*)
     file(COPY ${folder}/packages/ DESTINATION ${out})
     list(JOIN packages " " packages)
