@@ -3,22 +3,49 @@
 # SPDX-License-Identifier: MIT
 
 # On Debian, as root: installs what every build and every check needs,
-# unless it is all installed already; then runs the tests of the game's
-# own build (the default preset, with the checks of the sources and of the
-# desktop's menu entry) and of its sanitizer build (asan), makes a release
-# of the commit into dist/, signed with throwaway keys (kept in build/keys,
-# with which .ci/reproducible signs the release it makes again), and
-# checks that release as a player downloads it. Each step says how long it
-# took. It stops at the first failure, with a failing status. CI runs it
-# too (.ci/run).
+# unless it is all installed already; then runs everything there is to
+# test. The game's own build (the default preset, with the checks of the
+# sources and of the desktop's menu entry), its sanitizer build (asan),
+# and a release of the commit into dist/, signed with throwaway keys (kept
+# in build/keys), side by side; then, side by side, that release checked
+# as a player downloads it, and made again of its source tarball,
+# elsewhere and as another user, which must give the same bytes. Each
+# step's output is shown whole once it has ended, with the time it took
+# and the CPU time its processes used; a table of them ends it. A step
+# that fails fails it, once every step that can run has run. CI runs it
+# (.ci/run).
 #   scripts/test-all.sh
 set -eu
 cd "$(dirname "$0")/.."
 export DEBIAN_FRONTEND=noninteractive
 # Every build step on every core, unless the caller says otherwise.
 export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
-start=$(date +%s)
-took() { echo "== $1: $(($(date +%s) - start)) s"; start=$(date +%s); }
+logs=$(mktemp -d)
+trap 'rm -rf "$logs"' EXIT
+began=$(date +%s)
+# run NAME COMMAND...: runs COMMAND, keeping what it says in a log of its
+# own, and how long it took and the CPU time of its processes, user and
+# system, as `times` adds up those it waited for.
+run() {
+    name=$1
+    shift
+    start=$(date +%s)
+    status=0
+    "$@" >"$logs/$name" 2>&1 </dev/null || status=$?
+    cpu=$(times | awk 'NR == 2 { split($0, t, /[ms ]+/); print int(t[1] * 60 + t[2] + t[3] * 60 + t[4] + 0.5) }')
+    echo "$name|$(($(date +%s) - start))|$cpu|$status" >"$logs/$name.took"
+    return $status
+}
+# shown NAME: what the step said, once it has ended, and how it went, as a
+# row of the table too.
+shown() {
+    cat "$logs/$1"
+    IFS='|' read -r name wall cpu status <"$logs/$1.took"
+    [ "$status" = 0 ] || echo "FAILED: $name, with status $status"
+    echo "== $name: $wall s, $cpu s of CPU"
+    echo "$name|$wall|$cpu" >>"$logs/table"
+    [ "$status" = 0 ]
+}
 
 # What the builds, the release and its checks run: the compilers for each
 # product's target, with the target's C++ library (ARCH after a colon) for
@@ -31,11 +58,12 @@ libstdc++6:arm64 libstdc++6:armel libstdc++6:armhf libstdc++6:i386 libstdc++6:pp
 make makepkg msitools openssl osslsigncode pacman-package-manager procps python3 python3-selenium python3-yaml qemu-user reuse
 rpm rpmlint unzip valgrind webkit2gtk-driver wine64 wixl xdotool xterm xvfb zip zstd zypper'
 installed() {  # installed PACKAGE...: each one is, whole
-    status=$(dpkg-query -W -f '${db:Status-Abbrev}\n' "$@" 2>/dev/null) &&
-        [ -z "$(echo "$status" | grep -v '^ii ')" ]
+    states=$(dpkg-query -W -f '${db:Status-Abbrev}\n' "$@" 2>/dev/null) &&
+        [ -z "$(echo "$states" | grep -v '^ii ')" ]
 }
 # shellcheck disable=SC2086 # one word a package
-if ! installed $packages; then
+install_packages() {
+    installed $packages && return
     for architecture in $(echo $packages | tr ' ' '\n' | sed -n 's/.*://p' | sort -u); do
         dpkg --add-architecture "$architecture"
     done
@@ -43,19 +71,38 @@ if ! installed $packages; then
     # apt says; what the install then cannot find fails it.
     apt-get update || echo "apt-get update failed for some indexes: installing with those it has"
     apt-get install -y --no-install-recommends $packages
-fi
-took "the packages"
-
-for workflow in default asan; do
-    cmake --workflow --preset "$workflow"
-    took "the $workflow workflow"
-done
+}
+run "the packages" install_packages || true
+shown "the packages"
 
 . tests/keys.sh
 [ -f build/keys/sign.pfx ] || make_keys build/keys
 use_keys build/keys
-trap drop_keys EXIT
-cmake -P scripts/release.cmake
-took "the release"
-scripts/check-release.sh --key "$GUESS_GPG_KEY" dist
-took "its checks"
+trap 'drop_keys; rm -rf "$logs"' EXIT
+failed=''
+run "the default workflow" cmake --workflow --preset default &
+default=$!
+run "the asan workflow" cmake --workflow --preset asan &
+asan=$!
+run "the release" cmake -P scripts/release.cmake &
+wait $! || true
+if shown "the release"; then
+    run "its checks" scripts/check-release.sh --key "$GUESS_GPG_KEY" dist &
+    checks=$!
+    run "the release made again" scripts/check-reproducible.sh dist build/keys &
+    again=$!
+else
+    failed=1
+fi
+for step in "the default workflow:$default" "the asan workflow:$asan" "its checks:${checks:-}" \
+    "the release made again:${again:-}"; do
+    [ -n "${step#*:}" ] || continue
+    wait "${step#*:}" || true
+    shown "${step%:*}" || failed=1
+done
+
+echo "$(($(date +%s) - began))" >"$logs/wall"
+awk -F '|' 'BEGIN { printf "\n%-24s %8s %8s\n", "step", "wall", "CPU" }
+    { printf "%-24s %6d s %6d s\n", $1, $2, $3; cpu += $3 }
+    END { getline wall <"'"$logs/wall"'"; printf "%-24s %6d s %6d s\n", "all, side by side", wall, cpu }' "$logs/table"
+[ -z "$failed" ]

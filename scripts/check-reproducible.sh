@@ -11,7 +11,7 @@
 # is one and, run as root, as an ordinary user (nobody), as on a machine
 # that builders share. On a difference it shows where (with diffoscope
 # where installed) and fails.
-#   .ci/reproducible DIST KEYS
+#   scripts/check-reproducible.sh DIST KEYS
 set -euo pipefail
 source=$(cd "$(dirname "$0")/.." && pwd)
 first=$(cd "$1" && pwd)
