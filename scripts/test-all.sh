@@ -32,7 +32,8 @@ run() {
     start=$(date +%s)
     status=0
     "$@" >"$logs/$name" 2>&1 </dev/null || status=$?
-    cpu=$(times | awk 'NR == 2 { split($0, t, /[ms ]+/); print int(t[1] * 60 + t[2] + t[3] * 60 + t[4] + 0.5) }')
+    times >"$logs/$name.times"  # in this shell, whose children they are
+    cpu=$(awk 'NR == 2 { split($0, t, /[ms ]+/); print int(t[1] * 60 + t[2] + t[3] * 60 + t[4] + 0.5) }' "$logs/$name.times")
     echo "$name|$(($(date +%s) - start))|$cpu|$status" >"$logs/$name.took"
     return $status
 }
