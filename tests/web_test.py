@@ -210,15 +210,38 @@ class Script(unittest.TestCase):
         self.assertLessEqual(len(gzip.compress(code, 9)), SCRIPT_GZIPPED_BUDGET)
 
 
-# Each test has a browser of its own, with a fresh profile, and a server of
-# its own where the page is served; what the browser logged is read after
-# each.
+# The tests share one browser session, in a fresh profile; where the page
+# is served, each test has a server of its own, on a port of its own: an
+# origin of its own, whose storage, worker and HTTP cache start empty. What
+# the browser logged is read after each.
 class Page(unittest.TestCase):
     engine = None
     page_dir = None
     next_dir = None
     next_version = None
     served = False
+    browser = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.profile = tempfile.TemporaryDirectory()
+        for variable in ("XDG_CONFIG_HOME", "XDG_CACHE_HOME"):
+            os.environ[variable] = cls.profile.name
+        cls.browser = cls.engine.start(cls.profile.name)
+
+    @classmethod
+    def tearDownClass(cls):
+        """Ends the browser, and waits for every process of it to end: WebKit's
+        web process outlives its browser a while, and writes in the profile
+        until it ends. Those this program started stay in its process
+        group, and those orphaned are its own to wait for (main)."""
+        cls.browser.quit()
+        try:
+            while True:
+                os.waitid(os.P_PGID, os.getpgrp(), os.WEXITED)
+        except ChildProcessError:
+            pass
+        cls.profile.cleanup()
 
     def serve(self, directory, port=0):
         self.sent, self.bodies = collections.Counter(), collections.Counter()
@@ -233,7 +256,7 @@ class Page(unittest.TestCase):
             self.server = None
 
     def setUp(self):
-        # A test that cannot show anything here starts no browser.
+        # A test that cannot show anything here opens no page.
         test = getattr(self, self._testMethodName)
         if getattr(test, "served_only", False) and not self.served:
             self.skipTest("from disk, the page is no app")
@@ -244,27 +267,10 @@ class Page(unittest.TestCase):
         if self.served:
             self.serve(self.page_dir)
             url = f"http://127.0.0.1:{self.server.server_port}/index.html"
-        profile = tempfile.TemporaryDirectory()
-        self.addCleanup(profile.cleanup)
-        for variable in ("XDG_CONFIG_HOME", "XDG_CACHE_HOME"):
-            os.environ[variable] = profile.name
-        self.browser = self.engine.start(profile.name)
-        self.addCleanup(self.quit)
         self.addCleanup(self.stop_serving)
+        self.engine.errors(self.browser)  # what an earlier test's page left
         self.browser.get(url)
         self.until(lambda: self.screen() == PROMPT, "the prompt")
-
-    def quit(self):
-        """Ends the browser, and waits for every process of it to end: WebKit's
-        web process outlives its browser a while, and writes in the profile
-        until it ends. Those this program started stay in its process
-        group, and those orphaned are its own to wait for (main)."""
-        self.browser.quit()
-        try:
-            while True:
-                os.waitid(os.P_PGID, os.getpgrp(), os.WEXITED)
-        except ChildProcessError:
-            pass
 
     def tearDown(self):
         self.assertEqual(self.engine.errors(self.browser), [], "nothing is refused or fails")
