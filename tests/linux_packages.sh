@@ -13,8 +13,11 @@
 # finds nothing in the RPM package but what packaging/rpm/rpmlint.toml
 # says is meant. Each carries the README written for a Linux player. A
 # package's own version, and the one its name says, are the release's.
+# The linters look at every package in one run, as each takes seconds to
+# start.
 #   linux_packages.sh install CMAKE BUILD_DIR
 #   linux_packages.sh PACKAGE UNPACKED_DIR VERSION   a .deb, .tar.gz, .rpm or .pkg.tar.zst
+#   linux_packages.sh lint PACKAGE...                lintian and rpmlint
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/check.sh"
@@ -52,8 +55,6 @@ install)
     exec_is "$2" /usr/games/guess
     version "$(dpkg-deb -f "$1" Version)" _
     check sh -c 'dpkg-deb -f "$1" Depends | grep -q libc6' - "$1"
-    # In a folder of its own, as lintian leaves files in the one it is given.
-    check sh -c '! TMPDIR="$1" lintian --pedantic -I "$2" | grep "^[EW]:"' - "$work" "$1"
     ;;
 *.tar.gz)
     tree_holds "$(echo "$2"/*)" bin $docs/THIRD-PARTY-NOTICES.txt
@@ -64,14 +65,21 @@ install)
     version "$(rpm -qp --qf '%{VERSION}' "$1" 2>/dev/null)" -
     check sh -c '! rpm -qp --requires "$1" 2>/dev/null | grep -v "^rpmlib("' - "$1"  # no requirement but rpm's own
     check sh -c 'rpm -qp --changelog "$1" 2>/dev/null | grep -q "^\* .* - $2-1\$"' - "$1" "$release"
-    check sh -c '! rpmlint --config "$1" "$2" | grep -E "^[^ ]+: [EW]:"' - \
-        "$(dirname "$0")/../packaging/rpm/rpmlint.toml" "$1"
     ;;
 *.pkg.tar.zst)
     holds_all "$2"
     version "$(sed -n 's/^pkgver = \(.*\)-1$/\1/p' "$2/.PKGINFO")" -
     check test -z "$(sed -n 's/^depend = //p' "$2/.PKGINFO")"
     check test -f "$2/usr/share/licenses/guess/LICENSE"
+    ;;
+lint)
+    shift
+    debs=$(printf '%s\n' "$@" | grep '\.deb$') rpms=$(printf '%s\n' "$@" | grep '\.rpm$')
+    # In a folder of its own, as lintian leaves files in the one it is given.
+    [ -z "$debs" ] || check sh -c '! echo "$2" | TMPDIR="$1" xargs -d "\n" lintian --pedantic -I | grep "^[EW]:"' - \
+        "$work" "$debs"
+    [ -z "$rpms" ] || check sh -c '! echo "$2" | xargs -d "\n" rpmlint --config "$1" | grep -E "^[^ ]+: [EW]:"' - \
+        "$(dirname "$0")/../packaging/rpm/rpmlint.toml" "$rpms"
     ;;
 *) echo "unknown package: $1"; exit 2 ;;
 esac
