@@ -6,25 +6,37 @@
 include(CheckCXXSourceCompiles)
 include(CheckPIESupported)
 
-# Takes each flag the toolchain accepts; `kind` is COMPILE or LINK.
-function(guess_flags_if_taken target kind)
-    foreach(flag IN LISTS ARGN)
-        string(REPLACE "LINKER:" "" shown ${flag})
-        string(MAKE_C_IDENTIFIER "GUESS_${kind}_TAKES${shown}" taken)
-        if(kind STREQUAL "COMPILE")
-            set(CMAKE_REQUIRED_FLAGS ${flag})
-        else()
-            set(CMAKE_REQUIRED_LINK_OPTIONS ${flag})
-        endif()
-        # A compiler or linker may merely warn that it ignores an option it
-        # has no support for on this target (Clang's -mbranch-protection on
-        # x86, -z pack-relative-relocs on arm64).
-        check_cxx_source_compiles("int main() { return 0; }" ${taken}
-            FAIL_REGEX "ignored" "unrecognized" "unknown" "unused")
-        if(${taken})
-            set_property(TARGET ${target} APPEND PROPERTY ${kind}_OPTIONS ${flag})
-        endif()
-    endforeach()
+# Takes the flags the toolchain takes: all of them, tried in one program, as
+# a toolchain mostly takes them all; or else each one it takes on its own.
+#   guess_take_flags(TARGET [COMPILE FLAG...] [LINK FLAG...])
+function(guess_take_flags target)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "COMPILE;LINK")
+    list(JOIN arg_COMPILE " " CMAKE_REQUIRED_FLAGS)
+    set(CMAKE_REQUIRED_LINK_OPTIONS ${arg_LINK})
+    string(REPLACE "LINKER:" "" shown "${arg_COMPILE} ${arg_LINK}")
+    string(MAKE_C_IDENTIFIER "GUESS_TAKES ${shown}" taken)
+    # A compiler or linker may merely warn that it ignores an option it
+    # has no support for on this target (Clang's -mbranch-protection on
+    # x86, -z pack-relative-relocs on arm64).
+    check_cxx_source_compiles("int main() { return 0; }" ${taken}
+        FAIL_REGEX "ignored" "unrecognized" "unknown" "unused")
+    if(${taken})
+        foreach(kind COMPILE LINK)
+            if(arg_${kind})
+                set_property(TARGET ${target} APPEND PROPERTY ${kind}_OPTIONS ${arg_${kind}})
+            endif()
+        endforeach()
+        return()
+    endif()
+    list(LENGTH arg_COMPILE compile)
+    list(LENGTH arg_LINK link)
+    if(compile GREATER 1 OR link GREATER 1 OR (compile AND link))
+        foreach(kind COMPILE LINK)
+            foreach(flag IN LISTS arg_${kind})
+                guess_take_flags(${target} ${kind} ${flag})
+            endforeach()
+        endforeach()
+    endif()
 endfunction()
 
 function(guess_harden target)
@@ -38,17 +50,22 @@ function(guess_harden target)
         # Address space randomisation (with 64-bit entropy), no execution from
         # data, and no compatibility paths for old terminal servers: what
         # Windows' own linker sets for a console program.
-        guess_flags_if_taken(${target} LINK
+        guess_take_flags(${target} LINK
             LINKER:--dynamicbase LINKER:--high-entropy-va LINKER:--nxcompat LINKER:--tsaware)
         return()
     endif()
     check_pie_supported(LANGUAGES CXX)
     set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE ON)
-    # -fcf-protection is x86's control-flow protection, -mbranch-protection
-    # arm64's: each compiler takes only its own.
-    guess_flags_if_taken(${target} COMPILE
-        -fstack-protector-strong -fcf-protection=full -mbranch-protection=standard)
-    guess_flags_if_taken(${target} LINK LINKER:-z,relro LINKER:-z,now)
+    guess_take_flags(${target} COMPILE -fstack-protector-strong LINK LINKER:-z,relro LINKER:-z,now)
+    # Control-flow protection: x86's, or else arm64's, as each compiler
+    # takes only its own processor's.
+    foreach(flag -fcf-protection=full -mbranch-protection=standard)
+        guess_take_flags(${target} COMPILE ${flag})
+        get_target_property(options ${target} COMPILE_OPTIONS)
+        if(flag IN_LIST options)
+            break()
+        endif()
+    endforeach()
     # Checked string and buffer calls need the optimiser to know object sizes.
     target_compile_options(${target} PRIVATE
         $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
@@ -75,5 +92,5 @@ function(guess_link_static target)
     set_property(TARGET ${target} PROPERTY POSITION_INDEPENDENT_CODE)
     target_compile_options(${target} PRIVATE -fPIE)
     target_link_options(${target} PRIVATE -static-pie)
-    guess_flags_if_taken(${target} LINK LINKER:-z,pack-relative-relocs)
+    guess_take_flags(${target} LINK LINKER:-z,pack-relative-relocs)
 endfunction()
