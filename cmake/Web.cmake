@@ -60,8 +60,8 @@ file(CONFIGURE OUTPUT guess-maskable.svg CONTENT [[
 </svg>
 ]])
 set(icons guess-192.png guess-512.png guess-maskable.png)
-guess_render_icon(${PROJECT_SOURCE_DIR}/src/guess.svg 192 ${PROJECT_BINARY_DIR}/guess-192.png)
-guess_render_icon(${PROJECT_SOURCE_DIR}/src/guess.svg 512 ${PROJECT_BINARY_DIR}/guess-512.png)
+guess_icon(192 ${PROJECT_BINARY_DIR}/guess-192.png)
+guess_icon(512 ${PROJECT_BINARY_DIR}/guess-512.png)
 guess_render_icon(${PROJECT_BINARY_DIR}/guess-maskable.svg 512 ${PROJECT_BINARY_DIR}/guess-maskable.png)
 list(TRANSFORM icons PREPEND ${PROJECT_BINARY_DIR}/ OUTPUT_VARIABLE built)
 add_custom_target(web-icons ALL DEPENDS ${built})

@@ -111,6 +111,15 @@ message(STATUS "${name} from ${commit}, into ${DIST}")
 step("the SBOM" ${work} ${CMAKE_COMMAND} -D SOURCE=${source} -D TARBALL=${out}/${name}.tar.gz
     -D OUTPUT=${out}/${name}.spdx -P ${top}/scripts/make-sbom.cmake)
 
+# The icon, rendered once at every size a product shows it, for them all.
+include(${top}/cmake/Icons.cmake)
+file(MAKE_DIRECTORY ${work}/icons)
+foreach(size IN LISTS GUESS_ICON_SIZES)
+    guess_icon_command(${source}/src/guess.svg ${size} ${work}/icons/${size}.png command)
+    execute_process(COMMAND ${command} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+set(ENV{GUESS_ICONS} ${work}/icons)
+
 # The products: the workflows that do not test, built side by side, as
 # many at a time as the machine has cores, as most of a product's build is
 # one process at a time (its configure, its packers). Each writes only in
