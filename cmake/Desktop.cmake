@@ -11,9 +11,12 @@
 option(GUESS_RENDER_ICONS "Also install the desktop's icon rendered at the sizes menus ask for (needs rsvg-convert)" OFF)
 
 set(entry ${PROJECT_BINARY_DIR}/guess.desktop)
-install(CODE "execute_process(COMMAND \"${CMAKE_COMMAND}\" \"-DPREFIX=\${CMAKE_INSTALL_PREFIX}\"
-    \"-DDIRS=${CMAKE_INSTALL_BINDIR};${GUESS_INSTALL_GAMESDIR}\" \"-DOUTPUT=${entry}\"
-    -P \"${PROJECT_SOURCE_DIR}/scripts/write-desktop-entry.cmake\" COMMAND_ERROR_IS_FATAL ANY)" COMPONENT desktop)
+install(CODE "block()
+    set(PREFIX \"\${CMAKE_INSTALL_PREFIX}\")
+    set(DIRS \"${CMAKE_INSTALL_BINDIR};${GUESS_INSTALL_GAMESDIR}\")
+    set(OUTPUT \"${entry}\")
+    include(\"${PROJECT_SOURCE_DIR}/scripts/write-desktop-entry.cmake\")
+endblock()" COMPONENT desktop)
 install(FILES ${entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT desktop)
 set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES src/guess.svg DESTINATION ${icons}/scalable/apps COMPONENT desktop)

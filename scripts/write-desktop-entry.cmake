@@ -9,8 +9,8 @@
 # the prefix). A path with a space or a character the entry format
 # reserves is quoted as the format asks: escaped for the quotes, then for
 # the string.
-#   cmake -D PREFIX=INSTALL_PREFIX -D DIRS=DIR;... -D OUTPUT=FILE -P write-desktop-entry.cmake
-cmake_minimum_required(VERSION 3.25)
+# The install code includes it, with PREFIX (the install's prefix), DIRS
+# (DIR;...) and OUTPUT (FILE) set.
 cmake_path(ABSOLUTE_PATH PREFIX NORMALIZE OUTPUT_VARIABLE prefix)
 foreach(dir IN LISTS DIRS)
     set(GUESS_EXEC ${dir}/guess)
