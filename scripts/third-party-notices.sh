@@ -50,6 +50,9 @@ cut -d ' ' -f 2- "$work/owned" | sort | comm -23 "$work/read" - | while read -r 
     echo "$package $file"
 done >>"$work/owned"
 cut -d ' ' -f 1 "$work/owned" | sort -u >"$work/packages"
+# What each is, asked once too: PACKAGE VERSION SOURCE SOURCE_VERSION.
+xargs dpkg-query -W -f '${binary:Package} ${Version} ${source:Package} ${source:Version}\n' <"$work/packages" |
+    sort >"$work/versions"
 
 # Which of Emscripten's sources each of its libraries is built from, by the
 # name of the library (without its variant: libc-optz is libc).
@@ -93,9 +96,7 @@ doc() { echo "/usr/share/doc/${1%%:*}/copyright"; }
     echo "from snapshot.debian.org). The source tarball of guess holds"
     echo "everything needed to build this program again against changed"
     echo "libraries."
-    while read -r package; do
-        dpkg-query -W -f '${Version}\n${source:Package}\n${source:Version}\n' "$package" >"$work/query"
-        { read -r version; read -r source; read -r source_version; } <"$work/query"
+    while read -r package version source source_version; do
         name=${package%%:*}
         architecture=${package#"$name"}
         echo
@@ -117,7 +118,7 @@ doc() { echo "/usr/share/doc/${1%%:*}/copyright"; }
             echo "  guess.js also holds Emscripten's JavaScript runtime; its copyright"
             echo "  file says of it (*): $(license_of "$(doc "$package")" '*')"
         fi
-    done <"$work/packages"
+    done <"$work/versions"
 
     # Each copyright file once, however many packages share it.
     while read -r package; do
