@@ -9,10 +9,23 @@ execute_process(COMMAND ${GUESS_EM_CONFIG} EMSCRIPTEN_ROOT
     OUTPUT_VARIABLE GUESS_EMSCRIPTEN_ROOT OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 include(${GUESS_EMSCRIPTEN_ROOT}/cmake/Modules/Platform/Emscripten.cmake)
 
-# Emscripten's optimiser runs on Node.js and needs its acorn module, which
-# Debian keeps in /usr/share/nodejs. Debian's own node looks there; another
-# node is told where it is for the link.
+# Debian's Emscripten runs on the Python its package depends on, Debian's,
+# rather than on whatever python3 comes first on PATH: a version manager's
+# shim there would be dozens of processes at each of its many runs, and
+# another Python than it was packaged for. Its optimiser runs on Node.js and
+# needs its acorn module, which Debian keeps in /usr/share/nodejs: Debian's
+# own node looks there; another node is told where it is.
+set(environment "")
+find_program(GUESS_EMSDK_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
+if(GUESS_EMSDK_PYTHON)
+    set(ENV{EMSDK_PYTHON} ${GUESS_EMSDK_PYTHON})  # for the runs of the configure itself
+    list(APPEND environment EMSDK_PYTHON=${GUESS_EMSDK_PYTHON})
+endif()
 execute_process(COMMAND node -e "require('acorn')" RESULT_VARIABLE no_acorn OUTPUT_QUIET ERROR_QUIET)
 if(no_acorn AND EXISTS /usr/share/nodejs/acorn)
-    set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
+    list(APPEND environment NODE_PATH=/usr/share/nodejs)
+endif()
+if(environment)
+    set(CMAKE_CXX_COMPILER_LAUNCHER env ${environment})
+    set(CMAKE_CXX_LINKER_LAUNCHER env ${environment})
 endif()
