@@ -44,4 +44,6 @@ gpg --homedir "$work/gnupg" --export --armor >"$work/key.asc"
 cmake -S "$tests/release" -B "$work/build" -D DIST="$dist" -D KEYRING="$work/keyring.gpg" -D KEY="$work/key.asc" \
     -D ONLY="${only%;}" >/dev/null
 cmake --build "$work/build" --parallel "$(nproc)" >/dev/null
-ctest --test-dir "$work/build" --parallel 4 --output-on-failure
+# Three at a time on each processor, as many wait on timers, emulators and
+# browsers.
+ctest --test-dir "$work/build" --parallel "$(($(nproc) * 3))" --output-on-failure
