@@ -32,11 +32,9 @@ owners() {  # owners <FILES: PACKAGE FILE for each file that a package owns (the
     { xargs -r -d '\n' dpkg -S 2>/dev/null || true; } |
         sed -n 's/^\([^ ,:]*\(:[a-z0-9]*\)\{0,1\}\)\(, [^ ]*\)*: \(\/.*\)/\1 \4/p'
 }
-sed 's/(.*)$//' "$trace" | sort -u | while read -r file; do
-    case $file in /*) ;; *) continue ;; esac
-    case $file in "$build"/*) continue ;; esac
-    readlink -f "$file"
-done | sort -u >"$work/read"
+# Absolute paths, outside the build: the build's own files are ours.
+sed 's/(.*)$//' "$trace" | awk -v build="$build/" '/^\// && index($0, build) != 1' | sort -u |
+    xargs -r -d '\n' readlink -f | sort -u >"$work/read"
 owners <"$work/read" >"$work/owned"
 cut -d ' ' -f 2- "$work/owned" | sort | comm -23 "$work/read" - | while read -r file; do
     package=
@@ -50,9 +48,12 @@ cut -d ' ' -f 2- "$work/owned" | sort | comm -23 "$work/read" - | while read -r 
     echo "$package $file"
 done >>"$work/owned"
 cut -d ' ' -f 1 "$work/owned" | sort -u >"$work/packages"
-# What each is, asked once too: PACKAGE VERSION SOURCE SOURCE_VERSION.
+# What each is, asked once too, and the files of it linked in, by name:
+# PACKAGE VERSION SOURCE SOURCE_VERSION NAME...
 xargs dpkg-query -W -f '${binary:Package} ${Version} ${source:Package} ${source:Version}\n' <"$work/packages" |
     sort >"$work/versions"
+sed 's| .*/| |' "$work/owned" | sort -u | awk '$1 != package { if (NR > 1) print line; package = $1; line = $0; next }
+    { line = line " " $2 } END { if (NR) print line }' | join "$work/versions" - >"$work/about"
 
 # Which of Emscripten's sources each of its libraries is built from, by the
 # name of the library (without its variant: libc-optz is libc).
@@ -82,7 +83,6 @@ license_of() {  # license_of COPYRIGHT_FILE PATTERN
           if (hit) { print license; exit } }' "$1"
 }
 
-doc() { echo "/usr/share/doc/${1%%:*}/copyright"; }
 {
     echo "Third-party software in guess"
     echo
@@ -96,63 +96,64 @@ doc() { echo "/usr/share/doc/${1%%:*}/copyright"; }
     echo "from snapshot.debian.org). The source tarball of guess holds"
     echo "everything needed to build this program again against changed"
     echo "libraries."
-    while read -r package version source source_version; do
+    while read -r package version source source_version linked; do
         name=${package%%:*}
         architecture=${package#"$name"}
+        copyright=/usr/share/doc/$name/copyright
         echo
         echo "$name $version${architecture:+ (${architecture#:})}"
         echo "  From the source package: $source $source_version"
         echo "  Get the source: apt-get source $source=$source_version"
-        echo "  License: as its copyright file states, below ($(doc "$package"))"
-        echo "  Linked in: $(grep "^$package " "$work/owned" | sed 's|.*/||' | sort -u | paste -sd ' ' -)"
+        echo "  License: as its copyright file states, below ($copyright)"
+        echo "  Linked in: $linked"
         if [ -n "$cache" ] && grep -q "^$package $cache/" "$work/owned"; then
-            grep "^$package " "$work/owned" | sed 's|.*/||; s/\.[ao]$//; s/-[^+]*$//' | sort -u |
-                while read -r library; do
-                    part=$(emscripten_part "$library") || {
-                        echo "third-party-notices.sh: $library: which of Emscripten's sources is it built from?" >&2
-                        exit 1
-                    }
-                    echo "  $library: ${part%%|*}; its copyright file says of ${part#*|}:"
-                    echo "    $(license_of "$(doc "$package")" "${part#*|}")"
-                done
+            echo "$linked" | tr ' ' '\n' | sed 's/\.[ao]$//; s/-[^+]*$//' | sort -u | while read -r library; do
+                part=$(emscripten_part "$library") || {
+                    echo "third-party-notices.sh: $library: which of Emscripten's sources is it built from?" >&2
+                    exit 1
+                }
+                echo "  $library: ${part%%|*}; its copyright file says of ${part#*|}:"
+                echo "    $(license_of "$copyright" "${part#*|}")"
+            done
             echo "  guess.js also holds Emscripten's JavaScript runtime; its copyright"
-            echo "  file says of it (*): $(license_of "$(doc "$package")" '*')"
+            echo "  file says of it (*): $(license_of "$copyright" '*')"
         fi
-    done <"$work/versions"
+    done <"$work/about"
 
-    # Each copyright file once, however many packages share it.
-    while read -r package; do
-        echo "$(readlink -f "$(doc "$package")") ${package%%:*}"
-    done <"$work/packages" | sort >"$work/docs"
-    cut -d ' ' -f 1 "$work/docs" | uniq | while read -r file; do
+    # Each copyright file once, however many packages share it, with the
+    # names of those that do: FILE NAME, NAME...
+    sed 's/:.*//' "$work/packages" >"$work/names"
+    sed 's|.*|/usr/share/doc/&/copyright|' "$work/names" | xargs -d '\n' readlink -m | paste -d ' ' - "$work/names" |
+        sort | awk '$1 != file { if (NR > 1) print line; file = $1; line = $0; next } { line = line ", " $2 }
+            END { if (NR) print line }' >"$work/docs"
+    while read -r file names; do
         [ -f "$file" ] || { echo "third-party-notices.sh: no copyright file: $file" >&2; exit 1; }
         echo
         echo "======================================================================"
-        echo "The copyright file of $(grep "^$file " "$work/docs" | cut -d ' ' -f 2 | paste -sd ' ' - |
-            sed 's/ /, /g')"
+        echo "The copyright file of $names"
         echo "======================================================================"
         echo
         cat "$file"
-        echo "$file" >>"$work/copyright-files"
-    done
+    done <"$work/docs"
 
-    # The license texts they refer to, each once (GPL is GPL-3, LGPL is LGPL-3).
-    xargs cat <"$work/copyright-files" | { grep -o '/usr/share/common-licenses/[A-Za-z0-9.+_-]\+' || true; } |
-        sed 's|.*/||; s/\.*$//' | sort -u | while read -r name; do
-            license=$licenses/$name
-            [ -f "$license" ] || { echo "third-party-notices.sh: no license text: $license" >&2; exit 1; }
-            echo "$(readlink -f "$license") $name"
-        done | sort >"$work/licenses"
-    cut -d ' ' -f 1 "$work/licenses" | uniq | while read -r file; do
-        others=$(grep "^$file " "$work/licenses" | cut -d ' ' -f 2 | grep -vxF "${file##*/}" |
-            paste -sd ' ' -) || true
+    # The license texts they refer to, each once (GPL is GPL-3, LGPL is
+    # LGPL-3), with the other names they are referred to by: FILE [NAME...]
+    cut -d ' ' -f 1 "$work/docs" | xargs cat | { grep -o '/usr/share/common-licenses/[A-Za-z0-9.+_-]\+' || true; } |
+        sed 's|.*/||; s/\.*$//' | sort -u >"$work/license-names"
+    while read -r name; do
+        [ -f "$licenses/$name" ] || { echo "third-party-notices.sh: no license text: $licenses/$name" >&2; exit 1; }
+        echo "$licenses/$name"
+    done <"$work/license-names" | xargs -r -d '\n' readlink -f | paste -d ' ' - "$work/license-names" | sort |
+        awk '{ base = $1; sub(/.*\//, "", base) } $1 != file { if (NR > 1) print line; file = $1; line = $1 }
+            $2 != base { line = line " " $2 } END { if (NR) print line }' >"$work/licenses"
+    while read -r file others; do
         echo
         echo "======================================================================"
         echo "${file##*/}${others:+ (also named $others)}, as $file"
         echo "======================================================================"
         echo
         cat "$file"
-    done
+    done <"$work/licenses"
 } >"$work/notices"
 
 if [ "$eol" = crlf ]; then
