@@ -33,7 +33,8 @@ run() {
     status=0
     "$@" >"$logs/$name" 2>&1 </dev/null || status=$?
     times >"$logs/$name.times"  # in this shell, whose children they are
-    cpu=$(awk 'NR == 2 { split($0, t, /[ms ]+/); print int(t[1] * 60 + t[2] + t[3] * 60 + t[4] + 0.5) }' "$logs/$name.times")
+    cpu=$(awk 'NR == 2 { split($0, t, /[ms ]+/); print int(t[1] * 60 + t[2] + t[3] * 60 + t[4] + 0.5) }' \
+        "$logs/$name.times")
     echo "$name|$(($(date +%s) - start))|$cpu|$status" >"$logs/$name.took"
     return $status
 }
@@ -56,8 +57,9 @@ createrepo-c desktop-file-utils diffoscope-minimal dnf dpkg-dev emscripten faket
 g++-arm-linux-gnueabi g++-arm-linux-gnueabihf g++-i686-linux-gnu g++-mingw-w64-x86-64-posix g++-powerpc64le-linux-gnu
 g++-riscv64-linux-gnu g++-s390x-linux-gnu git gnupg groff-base icoutils libarchive-tools libgtest-dev librsvg2-bin
 libstdc++6:arm64 libstdc++6:armel libstdc++6:armhf libstdc++6:i386 libstdc++6:ppc64el libstdc++6:s390x lintian llvm
-make makepkg msitools ninja-build openssl osslsigncode pacman-package-manager procps python3 python3-selenium python3-yaml qemu-user reuse
-rpm rpmlint unzip valgrind webkit2gtk-driver wine64 wixl xdotool xterm xvfb zip zstd zypper'
+make makepkg msitools ninja-build openssl osslsigncode pacman-package-manager procps python3 python3-selenium
+python3-yaml qemu-user reuse rpm rpmlint unzip valgrind webkit2gtk-driver wine64 wixl xdotool xterm xvfb zip zstd
+zypper'
 installed() {  # installed PACKAGE...: each one is, whole
     states=$(dpkg-query -W -f '${db:Status-Abbrev}\n' "$@" 2>/dev/null) &&
         [ -z "$(echo "$states" | grep -v '^ii ')" ]
