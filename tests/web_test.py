@@ -8,13 +8,14 @@ page then offers a new one. The page is opened from disk (file://), where it
 is a page alone, or from a web server on 127.0.0.1, where it is an app that
 plays offline, after the player has been away too, and takes the next
 version (the same page, of the version after this one), and whose first
-visit stays within its budget. What only Chromium's DevTools tell (that it
-installs, what the browser logged), what is the same in every engine (the
-script's size, the icon's pixels), and what WebKit's WebDriver session
-cannot show (see WebKit.skips) are checked in Chromium alone.
+visit stays within its budget: each way of opening it in turn, in one
+browser session. What only Chromium's DevTools tell (that it installs, what
+the browser logged), what is the same in every engine (the script's size,
+the icon's pixels), and what WebKit's WebDriver session cannot show (see
+WebKit.skips) are checked in Chromium alone.
 
-    web_test.py chromium CHROMIUM CHROMEDRIVER PAGE_DIR file|served
-    web_test.py webkit XVFB WEBKITWEBDRIVER PAGE_DIR file|served
+    web_test.py chromium CHROMIUM CHROMEDRIVER PAGE_DIR
+    web_test.py webkit XVFB WEBKITWEBDRIVER PAGE_DIR
 """
 
 import collections
@@ -210,38 +211,17 @@ class Script(unittest.TestCase):
         self.assertLessEqual(len(gzip.compress(code, 9)), SCRIPT_GZIPPED_BUDGET)
 
 
-# The tests share one browser session, in a fresh profile; where the page
-# is served, each test has a server of its own, on a port of its own: an
-# origin of its own, whose storage, worker and HTTP cache start empty. What
-# the browser logged is read after each.
+# The tests share one browser session, in a fresh profile (main); where the
+# page is served, each test has a server of its own, on a port of its own:
+# an origin of its own, whose storage, worker and HTTP cache start empty.
+# What the browser logged is read after each.
 class Page(unittest.TestCase):
     engine = None
+    browser = None
     page_dir = None
     next_dir = None
     next_version = None
     served = False
-    browser = None
-
-    @classmethod
-    def setUpClass(cls):
-        cls.profile = tempfile.TemporaryDirectory()
-        for variable in ("XDG_CONFIG_HOME", "XDG_CACHE_HOME"):
-            os.environ[variable] = cls.profile.name
-        cls.browser = cls.engine.start(cls.profile.name)
-
-    @classmethod
-    def tearDownClass(cls):
-        """Ends the browser, and waits for every process of it to end: WebKit's
-        web process outlives its browser a while, and writes in the profile
-        until it ends. Those this program started stay in its process
-        group, and those orphaned are its own to wait for (main)."""
-        cls.browser.quit()
-        try:
-            while True:
-                os.waitid(os.P_PGID, os.getpgrp(), os.WEXITED)
-        except ChildProcessError:
-            pass
-        cls.profile.cleanup()
 
     def serve(self, directory, port=0):
         self.sent, self.bodies = collections.Counter(), collections.Counter()
@@ -445,20 +425,41 @@ def next_page(page_dir, into):
     return following
 
 
+def quit_browser():
+    """Ends the browser, and waits for every process of it to end: WebKit's
+    web process outlives its browser a while, and writes in the profile
+    until it ends. Those this program started stay in its process group,
+    and those orphaned are its own to wait for (main)."""
+    Page.browser.quit()
+    try:
+        while True:
+            os.waitid(os.P_PGID, os.getpgrp(), os.WEXITED)
+    except ChildProcessError:
+        pass
+
+
 if __name__ == "__main__":
-    engine, program, driver, Page.page_dir, origin = sys.argv[1:6]
+    engine, program, driver, Page.page_dir = sys.argv[1:5]
     Page.engine = {"chromium": Chromium, "webkit": WebKit}[engine](shutil.which(program), shutil.which(driver))
-    Page.served = origin == "served"
     work = tempfile.TemporaryDirectory()
-    if Page.served:
-        Page.next_dir = os.path.join(work.name, "next")
-        Page.next_version = next_page(Page.page_dir, Page.next_dir)
+    Page.next_dir = os.path.join(work.name, "next")
+    Page.next_version = next_page(Page.page_dir, Page.next_dir)
     PR_SET_CHILD_SUBREAPER = 36
     if ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1) != 0:
         raise OSError(ctypes.get_errno(), "prctl(PR_SET_CHILD_SUBREAPER)")
+    profile = os.path.join(work.name, "profile")
+    os.mkdir(profile)
+    for variable in ("XDG_CONFIG_HOME", "XDG_CACHE_HOME"):
+        os.environ[variable] = profile
+    passed = True
     try:
-        passed = unittest.main(argv=sys.argv[:1], exit=False).result.wasSuccessful()
+        Page.browser = Page.engine.start(profile)
+        for Page.served in (False, True):
+            print("Served from 127.0.0.1:" if Page.served else "Opened from disk:", file=sys.stderr)
+            passed &= unittest.main(argv=sys.argv[:1], exit=False).result.wasSuccessful()
     finally:
+        if Page.browser:
+            quit_browser()
         Page.engine.stop()
         work.cleanup()
     sys.exit(0 if passed else 1)
