@@ -68,7 +68,9 @@ apps() {  # the Installed apps entries named guess, with their values
         awk '/^HKEY_/ { key = $0 } / DisplayName .* guess$/ { found[key] = 1 } { lines[key] = lines[key] $0 "\n" }
             END { for (k in found) printf "%s", lines[k] }'
 }
-app() { apps | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
+# A value of those entries, as they were when last read (entries=$(apps)):
+# each read starts Wine twice.
+app() { printf '%s\n' "$entries" | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
 # Windows Installer's own folder, which Windows always has, is not ours.
 snapshot() { (cd "$profile" && find . ! -path './AppData/Roaming/Microsoft/Installer' | LC_ALL=C sort); }
 
@@ -84,6 +86,7 @@ check sh -c 'strings -a -el "$1" | grep -qF "$2"' - "$shortcut" "${installed}\\"
 check test "$(path)" = "$(printf 'C:\\tools\n%s\\' "$installed")"
 played=$(cd "$work" && printf '5\r\n' | wine run cmd /c guess 2>/dev/null | tr -d '\r')
 check test "$played" = "Enter number from 0 to 9 just here to zembrate : That's your victory!"
+entries=$(apps)
 check test "$(app DisplayVersion)" = "$release"
 check test "$(app Publisher)" = "The guess developers"
 check test "$(app NoModify)" = 0x1
@@ -91,13 +94,15 @@ icon=$(w reg query 'HKCU\Software\Microsoft\Installer\Products' /s | sed -n 's/^
 check test -f "$(w winepath -u "$icon")"
 
 check install /i "$newer"
-check test "$(apps | grep -c '^HKEY_')" = 1
+entries=$(apps)
+check test "$(printf '%s\n' "$entries" | grep -c '^HKEY_')" = 1
 check test "$(app DisplayVersion)" = "$next"
 check test "$(path)" = "$(printf 'C:\\tools\n%s\\' "$installed")"
 if install /i "$msi"; then
     echo "FAILED: the older version installed over the newer one"
     fail=1
 fi
+entries=$(apps)
 check test "$(app DisplayVersion)" = "$next"
 
 check install /x "$newer"
