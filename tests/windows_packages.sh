@@ -13,6 +13,7 @@
 # verified against the certificate they carry: SHA256SUMS's signature is
 # what says whose they are.
 # The installer's own version is the release's, VERSION, which its name says.
+# PREFIX is a Wine prefix that nothing ran in (tests/wine.sh start FRESH).
 #   windows_packages.sh ZIP MSI VERSION PREFIX
 zip=$1 msi=$2 release=$3 prefix=$4
 work=$(mktemp -d) || exit 1
@@ -51,8 +52,8 @@ mkdir "$work/newer" && cp "$files"/* "$work/newer" && wrestool -x -t 14 -o "$wor
     quiet cmake -D STAGED="$work/newer" -D OUTPUT="$newer" -D VERSION="$next" -D VENDOR="$(version "$msi" Manufacturer)" \
         -D DESCRIPTION=next -P "$(dirname "$0")/../scripts/make-msi.cmake" || exit 1
 
-# The installer, in a fresh prefix.
-rm -rf "$prefix" && wine start || exit 1
+# The installer, in a fresh prefix (made where none is given).
+wine start || exit 1
 w() { wine run "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 install() {  # install /i|/x MSI: silently, as a deployment tool does
     (cd "$(dirname "$2")" && wine run msiexec "$1" "$(basename "$2")" /qn </dev/null >/dev/null 2>&1)

@@ -4,7 +4,10 @@
 
 # Runs the Windows program under Wine for the tests, in a prefix of their
 # own, quiet and with no downloads asked for.
-#   wine.sh PREFIX start           start a lasting wineserver and warm the prefix up
+#   wine.sh PREFIX start [FRESH]   start a lasting wineserver and warm the
+#                                  prefix up; with FRESH, first copy the new
+#                                  prefix there, for a test that needs one
+#                                  that nothing ran in: Wine boots once
 #   wine.sh PREFIX run PROGRAM...  run a program in it
 #   wine.sh PREFIX stop            stop the wineserver
 set -e
@@ -26,6 +29,12 @@ start)
     "$0" "$WINEPREFIX" stop  # one left from an interrupted run would refuse a new start
     # Wine's background services inherit the standard streams of whatever
     # starts them and would hold the tests' pipes open: give them /dev/null.
+    if [ -n "${2:-}" ]; then
+        # Whole on disk once its server has ended, as it does when idle.
+        wine64 cmd /c exit </dev/null >/dev/null 2>&1
+        wineserver -w </dev/null >/dev/null 2>&1
+        rm -rf "$2" && cp -a "$WINEPREFIX" "$2"
+    fi
     wineserver -p </dev/null >/dev/null 2>&1
     wine64 cmd /c exit </dev/null >/dev/null 2>&1
     ;;
