@@ -10,9 +10,9 @@
 # in build/keys), side by side; then, side by side, that release checked
 # as a player downloads it, and made again of its source tarball,
 # elsewhere and as another user, which must give the same bytes. Each
-# step's output is shown whole once it has ended, with the time it took
-# and the CPU time its processes used; a table of them ends it. A step
-# that fails fails it, once every step that can run has run. CI runs it
+# step says as it ends how long it took and the CPU time its processes
+# used; what each said, whole, and a table of them end the run, which a
+# step that failed fails, once every step that can run has run. CI runs it
 # (.ci/run).
 #   scripts/test-all.sh
 set -eu
@@ -23,30 +23,19 @@ export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
 began=$(date +%s)
-# run NAME COMMAND...: runs COMMAND, keeping what it says in a log of its
-# own, and how long it took and the CPU time of its processes, user and
-# system, as `times` adds up those it waited for.
+# run NAME COMMAND...: runs COMMAND, its output kept in a log, and notes in
+# a row how long it took, the CPU time of its processes, user and system (as
+# `times` adds up those this shell waited for), and its status.
 run() {
-    name=$1
+    name=$1 start=$(date +%s) status=0
     shift
-    start=$(date +%s)
-    status=0
-    "$@" >"$logs/$name" 2>&1 </dev/null || status=$?
-    times >"$logs/$name.times"  # in this shell, whose children they are
-    cpu=$(awk 'NR == 2 { split($0, t, /[ms ]+/); print int(t[1] * 60 + t[2] + t[3] * 60 + t[4] + 0.5) }' \
-        "$logs/$name.times")
-    echo "$name|$(($(date +%s) - start))|$cpu|$status" >"$logs/$name.took"
+    echo "$name" >>"$logs/steps"
+    "$@" >"$logs/$name.log" 2>&1 </dev/null || status=$?
+    times >"$logs/$name.times"
+    awk -v row="$name|$(($(date +%s) - start))" -v status=$status 'NR == 2 { split($0, t, /[ms ]+/)
+        print row "|" int(t[1] * 60 + t[2] + t[3] * 60 + t[4] + 0.5) "|" status }' "$logs/$name.times" |
+        tee "$logs/$name.row" | awk -F '|' '{ print "== " $1 ": " $2 " s, " $3 " s of CPU" ($4 ? ", FAILED" : "") }'
     return $status
-}
-# shown NAME: what the step said, once it has ended, and how it went, as a
-# row of the table too.
-shown() {
-    cat "$logs/$1"
-    IFS='|' read -r name wall cpu status <"$logs/$1.took"
-    [ "$status" = 0 ] || echo "FAILED: $name, with status $status"
-    echo "== $name: $wall s, $cpu s of CPU"
-    echo "$name|$wall|$cpu" >>"$logs/table"
-    [ "$status" = 0 ]
 }
 
 # What the builds, the release and its checks run: the compilers for each
@@ -75,39 +64,26 @@ install_packages() {
     apt-get update || echo "apt-get update failed for some indexes: installing with those it has"
     apt-get install -y --no-install-recommends $packages
 }
-run "the packages" install_packages || true
-shown "the packages"
+run "the packages" install_packages || { cat "$logs/the packages.log"; exit 1; }
 
 . tests/keys.sh
 [ -f build/keys/sign.pfx ] || make_keys build/keys
 use_keys build/keys
 trap 'drop_keys; rm -rf "$logs"' EXIT
-failed=''
 run "the default workflow" cmake --workflow --preset default &
-default=$!
 run "the asan workflow" cmake --workflow --preset asan &
-asan=$!
 run "the release" cmake -P scripts/release.cmake &
-wait $! || true
-if shown "the release"; then
+if wait $!; then
     run "its checks" scripts/check-release.sh --key "$GUESS_GPG_KEY" dist &
-    checks=$!
     # At a lower priority: the checks' tests wait on timers and browsers,
     # whose work grows with the time they take; the rebuild's does not.
     run "the release made again" nice scripts/check-reproducible.sh dist build/keys &
-    again=$!
-else
-    failed=1
 fi
-for step in "the default workflow:$default" "the asan workflow:$asan" "its checks:${checks:-}" \
-    "the release made again:${again:-}"; do
-    [ -n "${step#*:}" ] || continue
-    wait "${step#*:}" || true
-    shown "${step%:*}" || failed=1
-done
+wait
 
-echo "$(($(date +%s) - began))" >"$logs/wall"
-awk -F '|' 'BEGIN { printf "\n%-24s %8s %8s\n", "step", "wall", "CPU" }
-    { printf "%-24s %6d s %6d s\n", $1, $2, $3; cpu += $3 }
-    END { getline wall <"'"$logs/wall"'"; printf "%-24s %6d s %6d s\n", "all, side by side", wall, cpu }' "$logs/table"
-[ -z "$failed" ]
+# What each step said, and a table of them; any that failed fails it.
+while read -r name; do cat "$logs/$name.log"; done <"$logs/steps"
+while read -r name; do cat "$logs/$name.row"; done <"$logs/steps" | awk -F '|' -v wall=$(($(date +%s) - began)) '
+    BEGIN { printf "\n%-24s %8s %8s\n", "step", "wall", "CPU" }
+    { printf "%-24s %6d s %6d s%s\n", $1, $2, $3, $4 ? "  FAILED, with status " $4 : ""; cpu += $3; failed += $4 != 0 }
+    END { printf "%-24s %6d s %6d s\n", "all, side by side", wall, cpu; exit failed != 0 }'

@@ -15,17 +15,11 @@ include(${GUESS_EMSCRIPTEN_ROOT}/cmake/Modules/Platform/Emscripten.cmake)
 # another Python than it was packaged for. Its optimiser runs on Node.js and
 # needs its acorn module, which Debian keeps in /usr/share/nodejs: Debian's
 # own node looks there; another node is told where it is.
-set(environment "")
-find_program(GUESS_EMSDK_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
-if(GUESS_EMSDK_PYTHON)
-    set(ENV{EMSDK_PYTHON} ${GUESS_EMSDK_PYTHON})  # for the runs of the configure itself
-    list(APPEND environment EMSDK_PYTHON=${GUESS_EMSDK_PYTHON})
-endif()
+find_program(GUESS_EMSDK_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
+set(ENV{EMSDK_PYTHON} ${GUESS_EMSDK_PYTHON})  # for the runs of the configure itself
+set(CMAKE_CXX_COMPILER_LAUNCHER env EMSDK_PYTHON=${GUESS_EMSDK_PYTHON})
 execute_process(COMMAND node -e "require('acorn')" RESULT_VARIABLE no_acorn OUTPUT_QUIET ERROR_QUIET)
 if(no_acorn AND EXISTS /usr/share/nodejs/acorn)
-    list(APPEND environment NODE_PATH=/usr/share/nodejs)
+    list(APPEND CMAKE_CXX_COMPILER_LAUNCHER NODE_PATH=/usr/share/nodejs)
 endif()
-if(environment)
-    set(CMAKE_CXX_COMPILER_LAUNCHER env ${environment})
-    set(CMAKE_CXX_LINKER_LAUNCHER env ${environment})
-endif()
+set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_CXX_COMPILER_LAUNCHER})
