@@ -16,13 +16,9 @@ if((GUESS_RPM_ARCHITECTURE OR GUESS_PACMAN_ARCHITECTURE) AND NOT GUESS_STATIC_PR
     message(FATAL_ERROR "The RPM and Arch packages hold the static program: GUESS_STATIC_PROGRAM is OFF")
 endif()
 
-if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
-    # The file-system hierarchy's place for games, on Debian's default PATH.
-    set(games_dir games)
-else()
-    set(games_dir ${CMAKE_INSTALL_BINDIR})
-endif()
-set(GUESS_INSTALL_GAMESDIR ${games_dir} CACHE STRING "Where the program is installed, relative to the prefix")
+# In bin/, on every system's PATH; Debian's policy puts games in games/,
+# on Debian's PATH alone, which its packages say (the `linux` preset).
+set(GUESS_INSTALL_GAMESDIR ${CMAKE_INSTALL_BINDIR} CACHE STRING "Where the program is installed, relative to the prefix")
 
 add_guess_program(guess)
 target_sources(guess PRIVATE src/wait_for_key_posix.cpp)
@@ -40,8 +36,7 @@ if(GUESS_STATIC_PROGRAM)
 endif()
 
 # What is installed, in components the packages pick from:
-#   program  the program, linked as usual, in the games folder, where
-#            Debian has games
+#   program  the program, linked as usual, in GUESS_INSTALL_GAMESDIR
 #   static   the static program, in bin/ as the other systems have programs
 #            (on their PATH), with the notices of the libraries linked into
 #            it; only packages ask for it
@@ -117,7 +112,8 @@ if(GUESS_DEBIAN_PACKAGE)
         ARGS ${architecture} ${templates}/control ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
 endif()
 if(GUESS_STATIC_PROGRAM)
-    # Named by the processor as `uname -m` names it.
+    # Named by the processor as `uname -m` names it, but `arm` for every
+    # 32-bit ARM, whose `uname -m` names its version (armv5tel to armv8l).
     string(TOLOWER ${PROJECT_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR} name)
     guess_package(tgz ${name}.tar.gz /${name} static docs)
 endif()

@@ -2,17 +2,18 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# What a Linux player installs. A build's install tree holds the program,
-# its manual page, documents and desktop menu entry and icon where Debian
-# has them. A Debian package holds the same, with the icon at the sizes
-# menus ask for, says what it needs, and lintian finds no error or warning
-# in it (--pedantic). Of the static program, the .tar.gz holds it with its
-# documents and the notices of what is built into it; the RPM package and
-# the Arch package hold what the Debian package holds, but the program in
-# bin/, for their PATH, and the notices, and require nothing; rpmlint
-# finds nothing in the RPM package but what packaging/rpm/rpmlint.toml
-# says is meant. Each carries the README written for a Linux player. A
-# package's own version, and the one its name says, are the release's.
+# What a Linux player installs. A build's install tree holds the program
+# in bin/, its manual page, documents and desktop menu entry and icon. A
+# Debian package holds the same, but the program in games/, where Debian
+# has games, and the icon at the sizes menus ask for; it says what it
+# needs, and lintian finds no error or warning in it (--pedantic). Of the
+# static program, the .tar.gz holds it with its documents and the notices
+# of what is built into it; the RPM package and the Arch package hold what
+# the Debian package holds, but the program in bin/, and the notices, and
+# require nothing; rpmlint finds nothing in the RPM package but what
+# packaging/rpm/rpmlint.toml says is meant. Each carries the README written
+# for a Linux player. A package's own version, and the one its name says,
+# are the release's.
 # The linters look at every package in one run, as each takes seconds to
 # start.
 #   linux_packages.sh install CMAKE BUILD_DIR
@@ -48,7 +49,7 @@ package=$1 release=${3:-}
 case $1 in
 install)
     "$2" --install "$3" --prefix "$work/usr" >/dev/null || exit 1
-    tree_holds "$work/usr" games share/applications/guess.desktop $icons/scalable/apps/guess.svg
+    tree_holds "$work/usr" bin share/applications/guess.desktop $icons/scalable/apps/guess.svg
     ;;
 *.deb)
     tree_holds "$2/usr" games $desktop
