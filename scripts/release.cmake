@@ -170,16 +170,12 @@ foreach(product IN LISTS products)
 endforeach()
 
 # Published beside the packages, of them: the manifests of Windows' package
-# managers, the repositories; then the checksums of everything.
-step("the manifests" ${work} ${CMAKE_COMMAND} -D DIST=${out} -P ${top}/scripts/make-manifests.cmake)
+# managers, the repositories, the website; then the checksums of everything.
 string(REGEX REPLACE "^guess-" "" version ${name})
-step("the Debian repository" ${work} ${CMAKE_COMMAND} -D DIST=${out} -D VERSION=${version}
-    -P ${top}/scripts/make-apt-repository.cmake)
-foreach(repository rpm pacman)
-    step("the ${repository} repository" ${work} ${CMAKE_COMMAND} -D DIST=${out}
-        -P ${top}/scripts/make-${repository}-repository.cmake)
+foreach(maker manifests apt-repository rpm-repository pacman-repository site checksums)
+    step("the ${maker}" ${work} ${CMAKE_COMMAND} -D DIST=${out} -D VERSION=${version}
+        -P ${top}/scripts/make-${maker}.cmake)
 endforeach()
-step("the checksums" ${work} ${CMAKE_COMMAND} -D DIR=${out} -P ${top}/scripts/make-checksums.cmake)
 
 # Into DIST, in place of what an earlier release put there (as its
 # checksums list it), the checksums last: until they are there, DIST holds

@@ -41,14 +41,14 @@ run() {
 # What the builds, the release and its checks run: the compilers for each
 # product's target, with the target's C++ library (ARCH after a colon) for
 # the Debian package's dependencies and its games, and qemu-user for them.
-packages='apt-utils binutils binutils-mingw-w64-x86-64 chromium chromium-driver clang-format clang-tidy cmake
-createrepo-c desktop-file-utils diffoscope-minimal dnf dpkg-dev emscripten faketime g++ g++-aarch64-linux-gnu
-g++-arm-linux-gnueabi g++-arm-linux-gnueabihf g++-i686-linux-gnu g++-mingw-w64-x86-64-posix g++-powerpc64le-linux-gnu
-g++-riscv64-linux-gnu g++-s390x-linux-gnu git gnupg groff-base icoutils libarchive-tools libgtest-dev librsvg2-bin
-libstdc++6:arm64 libstdc++6:armel libstdc++6:armhf libstdc++6:i386 libstdc++6:ppc64el libstdc++6:s390x lintian llvm
-make makepkg msitools ninja-build openssl osslsigncode pacman-package-manager procps python3 python3-selenium
-python3-yaml qemu-user reuse rpm rpmlint unzip valgrind webkit2gtk-driver wine64 wixl xdotool xterm xvfb zip zstd
-zypper'
+packages='apt-utils binutils binutils-mingw-w64-x86-64 busybox-static chromium chromium-driver clang-format clang-tidy
+cmake createrepo-c curl desktop-file-utils diffoscope-minimal dnf dpkg-dev emscripten faketime g++
+g++-aarch64-linux-gnu g++-arm-linux-gnueabi g++-arm-linux-gnueabihf g++-i686-linux-gnu g++-mingw-w64-x86-64-posix
+g++-powerpc64le-linux-gnu g++-riscv64-linux-gnu g++-s390x-linux-gnu git gnupg groff-base icoutils libarchive-tools
+libgtest-dev librsvg2-bin libstdc++6:arm64 libstdc++6:armel libstdc++6:armhf libstdc++6:i386 libstdc++6:ppc64el
+libstdc++6:s390x lintian llvm make makepkg msitools ninja-build openssl osslsigncode pacman-package-manager procps
+python3 python3-selenium python3-yaml qemu-user reuse rpm rpmlint unzip valgrind webkit2gtk-driver wine64 wixl xdotool
+xterm xvfb zip zstd zypper'
 installed() {  # installed PACKAGE...: each one is, whole
     states=$(dpkg-query -W -f '${db:Status-Abbrev}\n' "$@" 2>/dev/null) &&
         [ -z "$(echo "$states" | grep -v '^ii ')" ]

@@ -5,7 +5,8 @@
 # arguments: the release, `dist`, with its commit's `time`, the version
 # after its own, `next`, and this machine's packages in it; a folder of
 # their own, `work`, with a keyring of their own (GNUPGHOME), which go at
-# the end with every server they started; and what they do with them:
+# the end (finish) with every server they started; and what they do with
+# them:
 #   make_key NAME               an OpenPGP key of the tests', NAME@guess.invalid
 #   next_version deb|rpm|pacman this machine's package of the release made
 #                               the next version's, of the same files, by
@@ -21,7 +22,8 @@
 work=$(mktemp -d) || exit 1
 servers=''
 export GNUPGHOME="$work/gnupg"
-trap '[ -z "$servers" ] || kill $servers 2>/dev/null; gpgconf --kill all; rm -rf "$work"' EXIT
+finish() { [ -z "$servers" ] || kill $servers 2>/dev/null; gpgconf --kill all; rm -rf "$work"; }
+trap finish EXIT
 . "$(dirname "$0")/check.sh"
 scripts=$(cd "$(dirname "$0")/../scripts" && pwd)
 mkdir -m 700 "$GNUPGHOME" || exit 1

@@ -4,26 +4,30 @@
 """The game in a web page, played as a player plays it, in headless Chromium
 and in WebKit (Safari's engine, as WebKitGTK, on a virtual screen): the same
 texts and input rules as the console, a key or a tap ends the game, and the
-page then offers a new one. The page is opened from disk (file://), where it
-is a page alone, or from a web server on 127.0.0.1, where it is an app that
-plays offline, after the player has been away too, and takes the next
-version (the same page, of the version after this one), and whose first
-visit stays within its budget: each way of opening it in turn, in one
-browser session. What only Chromium's DevTools tell (that it installs, what
+page then offers a new one. The page is the release's play/, opened from
+disk (file://), where it is a page alone, or from the release served on
+127.0.0.1, where it is an app that plays offline, after the player has been
+away too, and takes the next version (the same page, of the version after
+this one), and whose first visit stays within its budget: each way of
+opening it in turn, in one browser session. Served, the release's own page
+offers each system its download, lists them all with scripts off too, and
+links nothing that is not there, nor fetches anything from elsewhere. What only Chromium's DevTools tell (that it installs, what
 the browser logged), what is the same in every engine (the script's size,
 the icon's pixels), and what WebKit's WebDriver session cannot show (see
 WebKit.skips) are checked in Chromium alone.
 
-    web_test.py chromium CHROMIUM CHROMEDRIVER PAGE_DIR
-    web_test.py webkit XVFB WEBKITWEBDRIVER PAGE_DIR
+    web_test.py chromium CHROMIUM CHROMEDRIVER RELEASE_DIR
+    web_test.py webkit XVFB WEBKITWEBDRIVER RELEASE_DIR
 """
 
 import collections
+import contextlib
 import ctypes
 import functools
 import gzip
 import http.server
 import os
+import pathlib
 import re
 import shutil
 import subprocess
@@ -31,6 +35,8 @@ import sys
 import tempfile
 import threading
 import unittest
+import urllib.request
+import zipfile
 
 from selenium import webdriver
 from selenium.common.exceptions import NoSuchFrameException
@@ -122,6 +128,20 @@ class Chromium:
         return webdriver.Chrome(service=Service(self.driver), options=options)
 
     @staticmethod
+    @contextlib.contextmanager
+    def visiting(browser, agent=None, scripts=True):
+        """The same session, as a browser that says it is AGENT, or runs no
+        scripts, until the visit ends."""
+        own = browser.execute_script("return navigator.userAgent")
+        browser.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": agent or own})
+        browser.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": not scripts})
+        try:
+            yield browser
+        finally:
+            browser.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": False})
+            browser.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": own})
+
+    @staticmethod
     def errors(browser):
         # The notices are a text file, with no icon of its own: the browser
         # asks for the one every site was once assumed to have.
@@ -185,9 +205,23 @@ class WebKit:
             with os.fdopen(read) as display:
                 os.environ["DISPLAY"] = ":" + display.readline().strip()
         os.environ["HOME"] = profile  # where the browser would keep anything
+        return self.session()
+
+    def session(self, *arguments):
         options = WebKitOptions()
-        options.add_argument("--automation")
+        for argument in ("--automation",) + arguments:
+            options.add_argument(argument)
         return webdriver.WebKitGTK(executable_path=self.driver, options=options)
+
+    @contextlib.contextmanager
+    def visiting(self, _browser, agent=None, scripts=True):
+        """A session of its own: WebKit's browser is told its agent, and
+        whether it runs scripts, as it starts."""
+        browser = self.session(*[f"--user-agent={agent}"] * bool(agent), f"--enable-javascript={scripts}".lower())
+        try:
+            yield browser
+        finally:
+            browser.quit()
 
     def stop(self):
         if self.screen:
@@ -210,6 +244,15 @@ class Script(unittest.TestCase):
         self.assertLessEqual(len(code), SCRIPT_BUDGET)
         self.assertLessEqual(len(gzip.compress(code, 9)), SCRIPT_GZIPPED_BUDGET)
 
+    def test_web_zip(self):
+        if Page.served or "script" in Page.engine.skips:
+            self.skipTest("the same files in every engine and way of opening")
+        web_zip, = (name for name in os.listdir(Page.site_dir) if name.endswith("-web.zip"))
+        with zipfile.ZipFile(os.path.join(Page.site_dir, web_zip)) as archive:
+            files = {name.split("/", 1)[1]: archive.read(name) for name in archive.namelist() if name[-1] != "/"}
+        self.assertEqual(files, {path.name: path.read_bytes() for path in pathlib.Path(Page.page_dir).iterdir()},
+                         "play/ is the web .zip")
+
 
 # The tests share one browser session, in a fresh profile (main); where the
 # page is served, each test has a server of its own, on a port of its own:
@@ -218,16 +261,14 @@ class Script(unittest.TestCase):
 class Page(unittest.TestCase):
     engine = None
     browser = None
+    site_dir = None
     page_dir = None
     next_dir = None
     next_version = None
     served = False
 
     def serve(self, directory, port=0):
-        self.sent, self.bodies = collections.Counter(), collections.Counter()
-        handler = functools.partial(Counting, directory=directory, sent=self.sent, bodies=self.bodies)
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.server, self.sent, self.bodies = serve(directory, port)
 
     def stop_serving(self):
         if self.server:
@@ -245,8 +286,8 @@ class Page(unittest.TestCase):
         self.server = None
         url = f"file://{self.page_dir}/index.html"
         if self.served:
-            self.serve(self.page_dir)
-            url = f"http://127.0.0.1:{self.server.server_port}/index.html"
+            self.serve(self.site_dir)
+            url = f"http://127.0.0.1:{self.server.server_port}/play/index.html"
         self.addCleanup(self.stop_serving)
         self.engine.errors(self.browser)  # what an earlier test's page left
         self.browser.get(url)
@@ -390,7 +431,7 @@ class Page(unittest.TestCase):
         self.play(["5"], WIN, "key", "enter")
         self.assertEqual([path for path, count in self.bodies.items() if count > 1], [], "sent twice")
         self.assertLessEqual(sum(self.sent.values()), FIRST_VISIT_BUDGET, dict(self.sent))
-        self.assertNotIn("/THIRD-PARTY-NOTICES.txt", self.bodies, "kept before it is opened")
+        self.assertNotIn("/play/THIRD-PARTY-NOTICES.txt", self.bodies, "kept before it is opened")
 
     test_first_visit.served_only = True
     test_first_visit.needs = ("installs", "cost")
@@ -408,6 +449,94 @@ class Page(unittest.TestCase):
         for game in GAMES:
             with self.subTest(lines=game[0]):
                 self.play(*game)
+
+
+# What each system is offered first, as its browser says what it is: the
+# installer, the install line with the package managers' commands, or the
+# game in the browser.
+AGENTS = [
+    ("Windows", "Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 (KHTML, like Gecko)"
+     " Chrome/131.0.0.0 Safari/537.36", "windows"),
+    ("Linux x86-64", "Mozilla/5.0 (X11; Linux x86_64) AppleWebKit/537.36 (KHTML, like Gecko)"
+     " Chrome/131.0.0.0 Safari/537.36", "linux"),
+    ("Linux aarch64", "Mozilla/5.0 (X11; Linux aarch64; rv:133.0) Gecko/20100101 Firefox/133.0", "linux"),
+    ("Android", "Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko)"
+     " Chrome/131.0.0.0 Mobile Safari/537.36", "play"),
+    ("iPhone", "Mozilla/5.0 (iPhone; CPU iPhone OS 18_1 like Mac OS X) AppleWebKit/605.1.15 (KHTML, like Gecko)"
+     " Version/18.1 Mobile/15E148 Safari/604.1", "play"),
+    ("Mac", "Mozilla/5.0 (Macintosh; Intel Mac OS X 10_15_7) AppleWebKit/605.1.15 (KHTML, like Gecko)"
+     " Version/18.1 Safari/605.1.15", "play"),
+]
+LINUX_COMMANDS = ("install.sh | sh", "apt install guess", "dnf install guess", "zypper install guess",
+                  "pacman -Sy guess")
+
+
+# The release's own page, served with the release's files beside it.
+class Site(unittest.TestCase):
+    def setUp(self):
+        if not Page.served:
+            self.skipTest("from disk, the release is no website")
+        server = serve(Page.site_dir)[0]
+        self.addCleanup(server.server_close)
+        self.addCleanup(server.shutdown)
+        self.address = f"http://127.0.0.1:{server.server_port}/"
+
+    def test_offers(self):
+        for name, agent, offer in AGENTS:
+            with self.subTest(name), Page.engine.visiting(Page.browser, agent=agent) as browser:
+                browser.get(self.address)
+                yours = browser.find_element(By.ID, "yours")
+                links = [link.get_attribute("href") for link in yours.find_elements(By.TAG_NAME, "a")]
+                if offer == "windows":
+                    self.assertRegex(links[0], r"\.msi$")
+                elif offer == "linux":
+                    for command in LINUX_COMMANDS:
+                        self.assertIn(command, yours.text)
+                    self.assertIn(f"curl -fsSL {self.address}install.sh | sh", yours.text)
+                    self.assertEqual({shown.text for shown in yours.find_elements(By.CLASS_NAME, "address")},
+                                     {self.address})
+                else:
+                    self.assertEqual(links, [self.address + "play/"])
+
+    def test_without_scripts(self):
+        # Every file the checksums name at the top, but the page's own, with
+        # its size and SHA-256; and the key's fingerprint.
+        with open(os.path.join(Page.site_dir, "SHA256SUMS"), encoding="utf-8") as sums:
+            listed = {(name, f"{(os.path.getsize(os.path.join(Page.site_dir, name)) + 512) // 1024} KiB", digest)
+                      for digest, name in (line.split() for line in sums)
+                      if "/" not in name and name not in ("index.html", "site.js", "site.css", "terminal.png")}
+        with tempfile.TemporaryDirectory() as home:
+            keys = subprocess.run(["gpg", "--homedir", home, "--show-keys", "--with-colons",
+                                   os.path.join(Page.site_dir, "guess-archive-keyring.gpg")],
+                                  capture_output=True, text=True, check=True).stdout
+        with Page.engine.visiting(Page.browser, scripts=False) as browser:
+            browser.get(self.address)
+            self.assertFalse(browser.find_element(By.ID, "yours").is_displayed())
+            rows = {tuple(cell.text for cell in row.find_elements(By.TAG_NAME, "td"))
+                    for row in browser.find_elements(By.CSS_SELECTOR, "#downloads tr")}
+            self.assertEqual(rows - {()}, listed)
+            self.assertIn(f"fpr:::::::::{browser.find_element(By.ID, 'fingerprint').text}:", keys)
+
+    def test_links(self):
+        # Each answered from here, and nothing fetched from elsewhere.
+        Page.browser.get(self.address)
+        fetched = Page.browser.execute_script(
+            "return performance.getEntriesByType('resource').map((entry) => entry.name)"
+            ".concat([...document.querySelectorAll('[href], [src]')].map((link) => link.href || link.src))")
+        for url in set(fetched):
+            with self.subTest(url):
+                self.assertTrue(url.startswith(self.address))
+                with urllib.request.urlopen(urllib.request.Request(url, method="HEAD")) as answer:
+                    self.assertEqual(answer.status, 200)
+
+
+def serve(directory, port=0):
+    """Serves DIRECTORY on 127.0.0.1 (port 0: any), counting what it sends."""
+    sent, bodies = collections.Counter(), collections.Counter()
+    handler = functools.partial(Counting, directory=directory, sent=sent, bodies=bodies)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, sent, bodies
 
 
 def next_page(page_dir, into):
@@ -439,11 +568,12 @@ def quit_browser():
 
 
 if __name__ == "__main__":
-    engine, program, driver, Page.page_dir = sys.argv[1:5]
+    engine, program, driver, Page.site_dir = sys.argv[1:5]
+    Page.page_dir = os.path.join(Page.site_dir, "play")
     Page.engine = {"chromium": Chromium, "webkit": WebKit}[engine](shutil.which(program), shutil.which(driver))
     work = tempfile.TemporaryDirectory()
     Page.next_dir = os.path.join(work.name, "next")
-    Page.next_version = next_page(Page.page_dir, Page.next_dir)
+    Page.next_version = next_page(Page.page_dir, os.path.join(Page.next_dir, "play"))
     PR_SET_CHILD_SUBREAPER = 36
     if ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1) != 0:
         raise OSError(ctypes.get_errno(), "prctl(PR_SET_CHILD_SUBREAPER)")

@@ -1,0 +1,93 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The guess developers
+# SPDX-License-Identifier: MIT
+
+# The install script of a release's website, install.sh, run as a player
+# runs it, from the release served on 127.0.0.1: piped from busybox's wget
+# to its sh, as root of a root that has busybox alone; piped from curl to
+# dash, as an ordinary user with a home of its own, where a second run
+# upgrades in place, and --uninstall leaves the home as it was. For each
+# `uname -m` of ROWS, it installs the program of the archive that the row
+# names (UNAME ARCHIVE [EMULATOR...]), which plays there. And each way it
+# can fail, it fails, says why, and changes nothing: an earlier install and
+# TMPDIR stay as they were. In a mount namespace of its own, where a full
+# folder is a small tmpfs.
+#   install_script.sh DIST ROW...
+[ -n "${GUESS_UNSHARED:-}" ] || GUESS_UNSHARED=1 exec unshare -m "$0" "$@"
+dist=$1
+shift
+. "$(dirname "$0")/repository.sh"
+trap 'umount "$work/full" 2>/dev/null; finish' EXIT
+serve "$dist"
+release=$address
+chmod 711 "$work" && mkdir -m 1777 "$work/tmp" && mkdir "$work/fake" "$work/home" &&
+    chown 65534:65534 "$work/home" && printf '#!/bin/sh\n[ "$1" = -m ] && echo "$MACHINE" || echo Linux\n' \
+    >"$work/fake/uname" && chmod 755 "$work/fake/uname" || exit 1
+export TMPDIR="$work/tmp" MACHINE
+says() { case $said in *"$1"*) ;; *) printf '%s\n' "$said"; return 1 ;; esac; }
+left() { [ -z "$(ls -A "$1")" ]; }
+player() { setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$work/home" "$@"; }
+# runs ADDRESS PREFIX [COMMAND...]: the release's script, run by COMMAND
+runs() { said=$(a=$1 p=$2 && shift 2 && "$@" sh -s -- --from "$a" --prefix "$p" <"$dist/install.sh" 2>&1); }
+
+bare=$work/bare
+mkdir -p "$bare/bin" "$bare/dev" "$bare/tmp" && mknod -m 666 "$bare/dev/null" c 1 3 && cp /bin/busybox "$bare/bin" && chroot "$bare" /bin/busybox --install -s /bin ||
+    exit 1
+check quiet env TMPDIR=/tmp chroot "$bare" /bin/sh -c "wget -qO- ${release}install.sh | sh -s -- --from $release"
+check says "the signature of SHA256SUMS was not checked"
+check plays chroot "$bare" /usr/local/bin/guess
+check left "$bare/tmp"
+
+home=$work/home/.local
+for run in first second; do
+    check quiet player dash -c "curl -fsSL ${release}install.sh | dash -s -- --from $release"
+    check says "is installed: $home/bin/guess"
+    check says "$home/bin is not on your PATH"
+    check plays "$home/bin/guess"
+    [ $run = second ] || { echo share/doc/guess/OLD >>"$home/share/guess/installed" &&
+        touch "$home/share/doc/guess/OLD" && earlier=$(ls -i "$home/bin/guess"); } || exit 1
+done
+check test ! -e "$home/share/doc/guess/OLD"
+check test "$(ls -i "$home/bin/guess")" != "$earlier"  # replaced whole
+check quiet player sh -s -- --uninstall <"$dist/install.sh"
+check left "$work/home"
+check left "$TMPDIR"
+
+for row; do
+    set -- $row
+    MACHINE=$1 archive=$(echo "$dist"/guess-*-linux-"$2".tar.gz) && shift 2 &&
+        tar -xzOf "$archive" --wildcards '*/bin/guess' >"$work/expected" || exit 1
+    check runs "$release" "$work/$MACHINE" env PATH="$work/fake:$PATH"
+    check cmp "$work/$MACHINE/bin/guess" "$work/expected"
+    check plays "$@" "$work/$MACHINE/bin/guess"
+done
+
+# The failures, of a copy of the release changed as each says.
+mirror=$work/mirror prefix=$work/prefix full=$work/full
+mkdir "$mirror" "$full" "$work/no-fetch" "$work/no-gpg" && serve "$mirror" && from=$address && ln -s /usr/bin/* "$work/no-fetch" &&
+    ln -s /usr/bin/* "$work/no-gpg" && rm "$work/no-fetch/curl" "$work/no-fetch/wget" "$work/no-gpg/gpg"* &&
+    runs "$release" "$prefix" && mount -t tmpfs -o size=$(($(du -sk "$prefix" | cut -f 1) * 3 / 2))k guess "$full" &&
+    runs "$release" "$full" && make_key other || exit 1
+# What a failure must not change: the files of a prefix, their folders, and
+# what TMPDIR holds.
+state() { find "$1" "$TMPDIR" -mindepth 1 -type f -exec ls -li --time-style=+%s.%N {} + -exec cat {} + -o -print; }
+same() { [ "$(state "$1")" = "$before" ]; }
+while IFS='|' read -r case prefix why command; do
+    rm -f "$mirror"/* && cp "$dist"/SHA256SUMS* "$dist"/*.gpg "$dist"/guess-*-linux-x86_64.tar.gz "$mirror" &&
+        tarball=$(echo "$mirror"/*.tar.gz) && address=$from && eval "$case" || exit 1
+    before=$(state "$prefix")
+    eval "check refused runs \"$address\" \"$prefix\" $command"
+    check says "$why"
+    check same "$prefix"
+done <<END
+:|$prefix|neither curl nor wget|env PATH=$work/no-fetch
+address=http://127.0.0.1:9/|$prefix|http://127.0.0.1:9/SHA256SUMS could not be downloaded|
+sed -i /linux-x86_64/d "\$mirror/SHA256SUMS"|$prefix|SHA256SUMS has no line for|env PATH=$work/no-gpg
+echo >>"\$tarball"|$prefix|is not the one SHA256SUMS names|
+echo >>"\$mirror/SHA256SUMS"|$prefix|the signature of SHA256SUMS is bad|
+sign_as_other "\$mirror/SHA256SUMS" "\$mirror/SHA256SUMS.asc" --detach-sign && gpg --export other@guess.invalid >"\$mirror/guess-archive-keyring.gpg"|$prefix|signed by another key|
+:|$prefix|play it in your browser at ${from}play/|env MACHINE=mips64 PATH=$work/fake:/usr/bin
+:|$prefix|$prefix/bin/guess could not be written|player
+:|$full|could not be written|
+END
+exit $fail
