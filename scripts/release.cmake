@@ -19,9 +19,9 @@
 #   GUESS_GPG_KEY                a key in the caller's keyring (GNUPGHOME is
 #                                respected): the RPM packages, SHA256SUMS.asc
 #                                and the signatures of the repositories
-# The address where its files will be published, which the manifests of
-# Windows' package managers name, is GUESS_DOWNLOAD_URL, in the environment
-# (https://example.org/guess/1.0.0/, say).
+# The address where its folder will be published, which its page, its
+# install script and the manifests of Windows' package managers name, is
+# GUESS_DOWNLOAD_URL, in the environment (https://example.org/guess/, say).
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(top ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 if(NOT DIST)
@@ -37,8 +37,9 @@ include(${top}/cmake/OpenPGP.cmake)
 if(FROM)
     get_filename_component(FROM ${FROM} ABSOLUTE)
 else()
-    find_program(GIT git)
-    if(NOT GIT OR NOT EXISTS ${top}/.git)
+    include(${top}/cmake/Tool.cmake)
+    guess_find_program(GIT git git)
+    if(NOT EXISTS ${top}/.git)
         message(FATAL_ERROR "${top} is no git checkout, and a release is made of a commit. To build a released source tarball again, name it with -D FROM=guess-VERSION.tar.gz.")
     endif()
     execute_process(COMMAND ${GIT} -C ${top} status --porcelain --untracked-files=no
@@ -199,5 +200,5 @@ if(NOT GUESS_OPENPGP_KEY)
     message(STATUS "Unsigned (no GUESS_GPG_KEY), which apt, dnf, zypper and pacman refuse: the RPM packages, SHA256SUMS and the repositories")
 endif()
 if("$ENV{GUESS_DOWNLOAD_URL}" STREQUAL "")
-    message(STATUS "No address (no GUESS_DOWNLOAD_URL): the manifests of winget/ and scoop/ name the README's placeholder")
+    message(STATUS "No address (no GUESS_DOWNLOAD_URL): the manifests of winget/ and scoop/ name the README's placeholder; the page, the one it is served from; install.sh, the one given with --from")
 endif()

@@ -55,17 +55,23 @@ check left "$TMPDIR"
 
 for row; do
     set -- $row
-    MACHINE=$1 archive=$(echo "$dist"/guess-*-linux-"$2".tar.gz) && shift 2 &&
-        tar -xzOf "$archive" --wildcards '*/bin/guess' >"$work/expected" || exit 1
+    MACHINE=$1 architecture=$2 && shift 2 &&
+        tar -xzOf "$dist"/guess-*-linux-"$architecture".tar.gz --wildcards '*/bin/guess' >"$work/expected" || exit 1
     check runs "$release" "$work/$MACHINE" env PATH="$work/fake:$PATH"
     check cmp "$work/$MACHINE/bin/guess" "$work/expected"
-    check plays "$@" "$work/$MACHINE/bin/guess"
+    # Played once for each archive: the others are the same bytes.
+    case " $played " in *" $architecture "*) ;; *) check plays "$@" "$work/$MACHINE/bin/guess" ;; esac
+    played="$played $architecture"
 done
 
 # The failures, of a copy of the release changed as each says.
 mirror=$work/mirror prefix=$work/prefix full=$work/full
-mkdir "$mirror" "$full" "$work/no-fetch" "$work/no-gpg" && serve "$mirror" && from=$address && ln -s /usr/bin/* "$work/no-fetch" &&
-    ln -s /usr/bin/* "$work/no-gpg" && rm "$work/no-fetch/curl" "$work/no-fetch/wget" "$work/no-gpg/gpg"* &&
+# A PATH of what POSIX has, and the tools the script says it needs: curl
+# too (no-gpg), or not (no-fetch).
+mkdir "$mirror" "$full" "$work/no-fetch" "$work/no-gpg" && serve "$mirror" && from=$address &&
+    for tool in awk cat cp env find grep id mkdir mktemp mv rm rmdir sed sh sort uname sha256sum tar gzip; do
+        ln -s "$(command -v $tool)" "$work/no-fetch" || exit 1
+    done && cp -P "$work/no-fetch"/* "$work/no-gpg" && ln -s "$(command -v curl)" "$work/no-gpg" &&
     runs "$release" "$prefix" && mount -t tmpfs -o size=$(($(du -sk "$prefix" | cut -f 1) * 3 / 2))k guess "$full" &&
     runs "$release" "$full" && make_key other || exit 1
 # What a failure must not change: the files of a prefix, their folders, and

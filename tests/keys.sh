@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# Sourced by what makes a release to test (scripts/test-all.sh, .ci/run):
+# Sourced by what makes a release to test (scripts/test-all.sh, and
+# scripts/check-reproducible.sh, which makes it again):
 # throwaway keys, kept in a folder so that another release can be signed
 # with the same ones.
 #   make_keys DIR  an OpenPGP key, test@guess.invalid, in DIR/gnupg; and a

@@ -476,6 +476,8 @@ class Site(unittest.TestCase):
     def setUp(self):
         if not Page.served:
             self.skipTest("from disk, the release is no website")
+        # The game's page, left open, would draw its cursor all the while.
+        Page.browser.get("about:blank")
         server = serve(Page.site_dir)[0]
         self.addCleanup(server.server_close)
         self.addCleanup(server.shutdown)
