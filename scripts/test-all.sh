@@ -46,9 +46,9 @@ cmake createrepo-c curl desktop-file-utils diffoscope-minimal dnf dpkg-dev emscr
 g++-aarch64-linux-gnu g++-arm-linux-gnueabi g++-arm-linux-gnueabihf g++-i686-linux-gnu g++-mingw-w64-x86-64-posix
 g++-powerpc64le-linux-gnu g++-riscv64-linux-gnu g++-s390x-linux-gnu git gnupg groff-base icoutils libarchive-tools
 libgtest-dev librsvg2-bin libstdc++6:arm64 libstdc++6:armel libstdc++6:armhf libstdc++6:i386 libstdc++6:ppc64el
-libstdc++6:s390x lintian llvm make makepkg msitools ninja-build openssl osslsigncode pacman-package-manager procps
-python3 python3-selenium python3-yaml qemu-user reuse rpm rpmlint unzip valgrind webkit2gtk-driver wine64 wixl xdotool
-xterm xvfb zip zstd zypper'
+libstdc++6:s390x lintian llvm make makepkg mount msitools ninja-build openssl osslsigncode pacman-package-manager
+procps python3 python3-selenium python3-yaml qemu-user reuse rpm rpmlint unzip valgrind webkit2gtk-driver wine64 wixl
+xdotool xterm xvfb zip zstd zypper'
 installed() {  # installed PACKAGE...: each one is, whole
     states=$(dpkg-query -W -f '${db:Status-Abbrev}\n' "$@" 2>/dev/null) &&
         [ -z "$(echo "$states" | grep -v '^ii ')" ]

@@ -216,8 +216,12 @@ class WebKit:
     @contextlib.contextmanager
     def visiting(self, _browser, agent=None, scripts=True):
         """A session of its own: WebKit's browser is told its agent, and
-        whether it runs scripts, as it starts."""
+        whether it runs scripts, as it starts; and to draw a page that stays
+        still without compositing, which, on a screen with no GPU, draws a
+        long page again all the while it is open."""
+        os.environ["WEBKIT_DISABLE_COMPOSITING_MODE"] = "1"
         browser = self.session(*[f"--user-agent={agent}"] * bool(agent), f"--enable-javascript={scripts}".lower())
+        del os.environ["WEBKIT_DISABLE_COMPOSITING_MODE"]
         try:
             yield browser
         finally:
