@@ -27,7 +27,6 @@ import functools
 import gzip
 import http.server
 import os
-import pathlib
 import re
 import shutil
 import subprocess
@@ -36,7 +35,6 @@ import tempfile
 import threading
 import unittest
 import urllib.request
-import zipfile
 
 from selenium import webdriver
 from selenium.common.exceptions import NoSuchFrameException
@@ -247,15 +245,6 @@ class Script(unittest.TestCase):
             code = script.read()
         self.assertLessEqual(len(code), SCRIPT_BUDGET)
         self.assertLessEqual(len(gzip.compress(code, 9)), SCRIPT_GZIPPED_BUDGET)
-
-    def test_web_zip(self):
-        if Page.served or "script" in Page.engine.skips:
-            self.skipTest("the same files in every engine and way of opening")
-        web_zip, = (name for name in os.listdir(Page.site_dir) if name.endswith("-web.zip"))
-        with zipfile.ZipFile(os.path.join(Page.site_dir, web_zip)) as archive:
-            files = {name.split("/", 1)[1]: archive.read(name) for name in archive.namelist() if name[-1] != "/"}
-        self.assertEqual(files, {path.name: path.read_bytes() for path in pathlib.Path(Page.page_dir).iterdir()},
-                         "play/ is the web .zip")
 
 
 # The tests share one browser session, in a fresh profile (main); where the
