@@ -12,7 +12,9 @@ cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tool.cmake)
 guess_find_program(REUSE reuse reuse)
 
-execute_process(COMMAND ${REUSE} spdx --output ${OUTPUT} WORKING_DIRECTORY ${SOURCE}
+# In one process: reuse's pool needs POSIX semaphores, which an ordinary
+# user cannot make where /dev/shm is root's (a chroot that binds /dev alone).
+execute_process(COMMAND ${REUSE} --no-multiprocessing spdx --output ${OUTPUT} WORKING_DIRECTORY ${SOURCE}
     ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
 get_filename_component(name ${TARBALL} NAME)
 string(REGEX REPLACE "\\.tar\\.gz$" "" name ${name})
