@@ -11,9 +11,13 @@
 # names (UNAME ARCHIVE [EMULATOR...]), which plays there. And each way it
 # can fail, it fails, says why, and changes nothing: an earlier install and
 # TMPDIR stay as they were. In a mount namespace of its own, where a full
-# folder is a small tmpfs.
+# folder is a small tmpfs: one whose mounts reach no other, but in a chroot,
+# where / is no mount to make so (the tmpfs goes at the end, with $work).
 #   install_script.sh DIST ROW...
-[ -n "${GUESS_UNSHARED:-}" ] || GUESS_UNSHARED=1 exec unshare -m "$0" "$@"
+if [ -z "${GUESS_UNSHARED:-}" ]; then
+    unshare -m true 2>/dev/null && propagation=private || propagation=unchanged
+    GUESS_UNSHARED=1 exec unshare -m --propagation $propagation "$0" "$@"
+fi
 dist=$1
 shift
 . "$(dirname "$0")/repository.sh"
