@@ -23,9 +23,14 @@ endfunction()
 
 # wixl and msibuild stamp the package with the time they run: hold their
 # clock at the sources' time, and let them see the files' own times, which
-# the cabinet records (in local time, hence UTC).
+# the cabinet records (in local time, hence UTC). faketime's library is
+# loaded as its wrapper loads it, but without the wrapper, which shares the
+# clock between processes through POSIX semaphores that an ordinary user
+# cannot make where /dev/shm is root's (a chroot that binds /dev alone): a
+# clock that stands still needs no sharing.
 string(TIMESTAMP when "%Y-%m-%d %H:%M:%S" UTC)
-set(held ${CMAKE_COMMAND} -E env TZ=UTC0 NO_FAKE_STAT=1 ${faketime} -f "${when}")
+set(held ${CMAKE_COMMAND} -E env TZ=UTC0 NO_FAKE_STAT=1 "FAKETIME=${when}"
+    [[LD_PRELOAD=/usr/$LIB/faketime/libfaketime.so.1]])
 function(run)
     execute_process(COMMAND ${held} ${ARGN} WORKING_DIRECTORY ${STAGED} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
