@@ -35,8 +35,8 @@ player() { setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$work/ho
 runs() { said=$(a=$1 p=$2 && shift 2 && "$@" sh -s -- --from "$a" --prefix "$p" <"$dist/install.sh" 2>&1); }
 
 bare=$work/bare
-mkdir -p "$bare/bin" "$bare/dev" "$bare/tmp" && mknod -m 666 "$bare/dev/null" c 1 3 && cp /bin/busybox "$bare/bin" && chroot "$bare" /bin/busybox --install -s /bin ||
-    exit 1
+mkdir -p "$bare/bin" "$bare/dev" "$bare/tmp" && mknod -m 666 "$bare/dev/null" c 1 3 &&
+    cp /bin/busybox "$bare/bin" && chroot "$bare" /bin/busybox --install -s /bin || exit 1
 check quiet env TMPDIR=/tmp chroot "$bare" /bin/sh -c "wget -qO- ${release}install.sh | sh -s -- --from $release"
 check says "the signature of SHA256SUMS was not checked"
 check plays chroot "$bare" /usr/local/bin/guess

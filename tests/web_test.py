@@ -11,10 +11,11 @@ away too, and takes the next version (the same page, of the version after
 this one), and whose first visit stays within its budget: each way of
 opening it in turn, in one browser session. Served, the release's own page
 offers each system its download, lists them all with scripts off too, and
-links nothing that is not there, nor fetches anything from elsewhere. What only Chromium's DevTools tell (that it installs, what
-the browser logged), what is the same in every engine (the script's size,
-the icon's pixels), and what WebKit's WebDriver session cannot show (see
-WebKit.skips) are checked in Chromium alone.
+links nothing that is not there, nor fetches anything from elsewhere. What
+only Chromium's DevTools tell (that it installs, what the browser logged),
+what is the same in every engine (the script's size, the icon's pixels),
+and what WebKit's WebDriver session cannot show (see WebKit.skips) are
+checked in Chromium alone.
 
     web_test.py chromium CHROMIUM CHROMEDRIVER RELEASE_DIR
     web_test.py webkit XVFB WEBKITWEBDRIVER RELEASE_DIR
@@ -34,6 +35,7 @@ import sys
 import tempfile
 import threading
 import unittest
+import unittest.mock
 import urllib.request
 
 from selenium import webdriver
@@ -217,9 +219,8 @@ class WebKit:
         whether it runs scripts, as it starts; and to draw a page that stays
         still without compositing, which, on a screen with no GPU, draws a
         long page again all the while it is open."""
-        os.environ["WEBKIT_DISABLE_COMPOSITING_MODE"] = "1"
-        browser = self.session(*[f"--user-agent={agent}"] * bool(agent), f"--enable-javascript={scripts}".lower())
-        del os.environ["WEBKIT_DISABLE_COMPOSITING_MODE"]
+        with unittest.mock.patch.dict(os.environ, WEBKIT_DISABLE_COMPOSITING_MODE="1"):
+            browser = self.session(*[f"--user-agent={agent}"] * bool(agent), f"--enable-javascript={scripts}".lower())
         try:
             yield browser
         finally:
@@ -460,8 +461,7 @@ AGENTS = [
     ("Mac", "Mozilla/5.0 (Macintosh; Intel Mac OS X 10_15_7) AppleWebKit/605.1.15 (KHTML, like Gecko)"
      " Version/18.1 Safari/605.1.15", "play"),
 ]
-LINUX_COMMANDS = ("install.sh | sh", "apt install guess", "dnf install guess", "zypper install guess",
-                  "pacman -Sy guess")
+LINUX_COMMANDS = ("apt install guess", "dnf install guess", "zypper install guess", "pacman -Sy guess")
 
 
 # The release's own page, served with the release's files beside it.
