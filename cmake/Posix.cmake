@@ -8,13 +8,9 @@
 # families: the Debian package, which holds the program linked against the
 # system's libraries, and, of a static program, which runs on any Linux of
 # its architecture, a .tar.gz and the RPM and Arch packages.
+# Which packages a Linux target has, and the names they give its
+# architecture, are its row's (cmake/toolchains/linux.cmake).
 option(GUESS_STATIC_PROGRAM "Also build a static program (static-pie where the C library allows), which needs no shared library" OFF)
-option(GUESS_DEBIAN_PACKAGE "With GUESS_PACKAGES, make a Debian package, for a target that Debian releases" OFF)
-set(GUESS_RPM_ARCHITECTURE "" CACHE STRING "With GUESS_PACKAGES, make an RPM package of the static program, for this architecture of rpm's")
-set(GUESS_PACMAN_ARCHITECTURE "" CACHE STRING "With GUESS_PACKAGES, make an Arch package of the static program, for this architecture of pacman's")
-if((GUESS_RPM_ARCHITECTURE OR GUESS_PACMAN_ARCHITECTURE) AND NOT GUESS_STATIC_PROGRAM)
-    message(FATAL_ERROR "The RPM and Arch packages hold the static program: GUESS_STATIC_PROGRAM is OFF")
-endif()
 
 # In bin/, on every system's PATH; Debian's policy puts games in games/,
 # on Debian's PATH alone, which its packages say (the `linux` preset).
@@ -99,21 +95,13 @@ string(TOUPPER ${first} first)
 set(GUESS_TITLE "${first}${rest}")
 set(templates ${PROJECT_BINARY_DIR}/packaging)
 if(GUESS_DEBIAN_PACKAGE)
-    # Of the target's architecture (cmake/toolchains/linux.cmake), or this machine's.
-    set(architecture ${GUESS_DEBIAN_ARCHITECTURE})
-    if(NOT architecture)
-        guess_find_program(GUESS_DPKG_ARCHITECTURE dpkg-architecture dpkg-dev)
-        execute_process(COMMAND ${GUESS_DPKG_ARCHITECTURE} -qDEB_HOST_ARCH
-            OUTPUT_VARIABLE architecture OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-    endif()
     string(REPLACE "\n" "\n " GUESS_DEBIAN_DESCRIPTION " ${GUESS_DESCRIPTION}")
     configure_file(packaging/debian/control.in ${templates}/control @ONLY)
-    guess_package(deb ${PROJECT_NAME}_${PROJECT_VERSION}_${architecture}.deb /usr program docs desktop debian
-        ARGS ${architecture} ${templates}/control ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
+    guess_package(deb ${PROJECT_NAME}_${PROJECT_VERSION}_${GUESS_DEBIAN_ARCHITECTURE}.deb /usr program docs desktop
+        debian ARGS ${GUESS_DEBIAN_ARCHITECTURE} ${templates}/control ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
 endif()
 if(GUESS_STATIC_PROGRAM)
-    # Named by the processor as `uname -m` names it, but `arm` for every
-    # 32-bit ARM, whose `uname -m` names its version (armv5tel to armv8l).
+    # Named by its processor, as the target's row names it.
     string(TOLOWER ${PROJECT_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR} name)
     guess_package(tgz ${name}.tar.gz /${name} static docs)
 endif()

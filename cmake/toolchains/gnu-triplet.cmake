@@ -4,7 +4,7 @@
 # What the toolchain files for a target named by its GNU triplet,
 # GUESS_CROSS_TRIPLET, share: the processor, named as the target's `uname
 # -m` names it, or its family where that names a version, as for 32-bit ARM
-# (the triplet's first part, unless the preset gives
+# (the triplet's first part, unless the toolchain file gives
 # CMAKE_SYSTEM_PROCESSOR); the target's own files under /usr/TRIPLET; and
 # the compilers, found by their names (guess_find_program), or a stop that
 # names the package to install.
