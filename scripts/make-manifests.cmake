@@ -6,30 +6,26 @@
 # the multi-file form and the folders of winget's list
 # (winget/manifests/g/GuessDevelopers/Guess/VERSION/), and a Scoop manifest,
 # for the .zip (scoop/guess.json), both in DIST beside the installer and the
-# .zip they name, as they are published: their address, under
-# GUESS_DOWNLOAD_URL (in the environment, and otherwise the
-# README's placeholder), their SHA-256, and the installer's version and
-# ProductCode, read from it; what they say of the game is cmake/About.cmake.
-# The day is the commit's (SOURCE_DATE_EPOCH). The release runs it on the
-# packages it collected; the templates are packaging/windows/winget/*.yaml.in
-# and scoop.json.in.
-#   cmake -D DIST=DIR -P make-manifests.cmake
+# .zip they name, as they are published: their address, under the
+# release's (cmake/About.cmake: GUESS_DOWNLOAD_URL, or the README's
+# placeholder), their SHA-256, and the installer's ProductCode, read from
+# it; what they say of the game is cmake/About.cmake. They are of the
+# installer and .zip of VERSION. The day is the commit's
+# (SOURCE_DATE_EPOCH). The release runs it on the packages it collected;
+# the templates are packaging/windows/winget/*.yaml.in and scoop.json.in.
+#   cmake -D DIST=DIR -D VERSION=X.Y.Z -P make-manifests.cmake
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tool.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/About.cmake)
 guess_find_program(MSIINFO msiinfo msitools)
-set(url "$ENV{GUESS_DOWNLOAD_URL}")
-if(NOT url)
-    set(url https://example.org/guess/)
-endif()
-string(REGEX REPLACE "([^/])$" "\\1/" url ${url})
+set(url ${GUESS_NAMED_ADDRESS})
 set(PACKAGE_IDENTIFIER GuessDevelopers.Guess)
 set(MANIFEST_VERSION 1.10.0)
 set(templates ${CMAKE_CURRENT_LIST_DIR}/../packaging/windows)
 string(REPLACE "\n" " " DESCRIPTION "${GUESS_DESCRIPTION}")
 
 # The installer, and the .zip of the same name.
-file(GLOB msi RELATIVE ${DIST} ${DIST}/*.msi)
+file(GLOB msi RELATIVE ${DIST} ${DIST}/guess-${VERSION}-windows-*.msi)
 string(REGEX REPLACE "\\.msi$" ".zip" zip ${msi})
 
 # winget: the installer's address, SHA-256 (as winget writes it, in capitals)
@@ -41,8 +37,6 @@ execute_process(COMMAND ${MSIINFO} export ${DIST}/${msi} Property
     OUTPUT_VARIABLE properties COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX MATCH "\nProductCode\t([^\r\n]*)" found "${properties}")
 set(PRODUCT_CODE ${CMAKE_MATCH_1})
-string(REGEX MATCH "\nProductVersion\t([^\r\n]*)" found "${properties}")
-set(VERSION ${CMAKE_MATCH_1})
 string(TIMESTAMP RELEASE_DATE "%Y-%m-%d" UTC)
 string(SUBSTRING ${PACKAGE_IDENTIFIER} 0 1 letter)
 string(TOLOWER ${letter} letter)

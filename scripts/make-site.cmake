@@ -16,8 +16,6 @@ include(${CMAKE_CURRENT_LIST_DIR}/../cmake/About.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/OpenPGP.cmake)
 set(site ${CMAKE_CURRENT_LIST_DIR}/../web/site)
 set(PROJECT_VERSION ${VERSION})
-set(GUESS_ADDRESS "$ENV{GUESS_DOWNLOAD_URL}")
-string(REGEX REPLACE "([^/])$" "\\1/" GUESS_ADDRESS "${GUESS_ADDRESS}")
 set(GUESS_SHOWN_ADDRESS "${GUESS_ADDRESS}")
 if(NOT GUESS_ADDRESS)  # the script needs one, which the page writes in
     set(GUESS_SHOWN_ADDRESS ADDRESS/)
@@ -29,6 +27,17 @@ if(GUESS_OPENPGP_KEY)
     string(REGEX MATCH "\nfpr:+([0-9A-F]+):" GUESS_FINGERPRINT "${keys}")
     set(GUESS_FINGERPRINT ${CMAKE_MATCH_1})
 endif()
+# The machines, as `uname -m` names them, that the script installs a static
+# program on, each with the name of its processor in the .tar.gz's name.
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/LinuxTargets.cmake)
+set(GUESS_MACHINES_ARCHIVES "")
+foreach(row IN LISTS GUESS_LINUX_TARGETS)
+    string(REGEX MATCH "^[^ ]+" architecture "${row}")
+    guess_linux_target(${architecture})
+    list(TRANSFORM GUESS_MACHINES APPEND =${GUESS_TARBALL_PROCESSOR})
+    list(APPEND GUESS_MACHINES_ARCHIVES ${GUESS_MACHINES})
+endforeach()
+list(JOIN GUESS_MACHINES_ARCHIVES " " GUESS_MACHINES_ARCHIVES)
 configure_file(${site}/install.sh.in ${DIST}/install.sh @ONLY)
 if(NOT GUESS_OPENPGP_KEY)
     set(GUESS_FINGERPRINT "none: this release is not signed")
@@ -36,7 +45,7 @@ endif()
 
 # Every download, in a table for each system, as a player looks for it.
 set(groups
-    "Windows|\\.msi$|-windows-x86_64\\.zip$"
+    "Windows|\\.msi$|-windows-[^-]+\\.zip$"
     "Debian and Ubuntu|\\.deb$"
     "Fedora, RHEL, openSUSE|\\.rpm$"
     "Arch Linux|\\.pkg\\.tar\\.zst$"
@@ -72,7 +81,7 @@ endif()
 # The page, with the picture of the game at its size, as its PNG header
 # gives it; the web game, in play/.
 file(GLOB GUESS_MSI RELATIVE ${DIST} ${DIST}/*.msi)
-file(GLOB GUESS_WINDOWS_ZIP RELATIVE ${DIST} ${DIST}/*-windows-x86_64.zip)
+file(GLOB GUESS_WINDOWS_ZIP RELATIVE ${DIST} ${DIST}/*-windows-*.zip)
 file(READ ${CMAKE_CURRENT_LIST_DIR}/../docs/terminal.png header OFFSET 16 LIMIT 8 HEX)
 string(SUBSTRING ${header} 0 8 width)
 string(SUBSTRING ${header} 8 8 height)

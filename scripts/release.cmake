@@ -117,55 +117,45 @@ include(${top}/cmake/Icons.cmake)
 guess_render_icons(${source}/src/guess.svg ${work}/icons)
 set(ENV{GUESS_ICONS} ${work}/icons)
 
-# The products: the workflows that do not test, built side by side, as
-# many at a time as the machine has cores, as most of a product's build is
-# one process at a time (its configure, its packers). Each writes only in
-# its own folder and TMPDIR, so that their order changes no byte. Each
-# ships the folder packages/ of its build, the folder its configure preset
-# names, or the preset it inherits.
+# The products: the Linux program of each target of
+# cmake/LinuxTargets.cmake (the `linux` preset, for its architecture), and
+# the other workflows that do not test, each built and packed by its
+# preset in a new folder of its own, build-NAME, as many at a time as the
+# machine has cores, as most of a product's build is one process at a time
+# (its configure, its packers). Each writes only in its own folder and
+# TMPDIR, so that their order changes no byte.
+include(${source}/cmake/LinuxTargets.cmake)
+set(products "")
+set(lines "")  # NAME PRESET [ARGUMENT...], a line each
+foreach(row IN LISTS GUESS_LINUX_TARGETS)
+    string(REGEX MATCH "^[^ ]+" architecture "${row}")
+    list(APPEND products ${architecture})
+    string(APPEND lines "${architecture} linux -DGUESS_DEBIAN_ARCHITECTURE=${architecture}\n")
+endforeach()
 file(READ ${source}/CMakePresets.json presets)
-function(preset_folder preset variable)
-    string(JSON count LENGTH "${presets}" configurePresets)
-    math(EXPR last "${count} - 1")
-    foreach(i RANGE ${last})
-        string(JSON name GET "${presets}" configurePresets ${i} name)
-        if(name STREQUAL preset)
-            string(JSON folder ERROR_VARIABLE none GET "${presets}" configurePresets ${i} binaryDir)
-            if(none)
-                string(JSON parent GET "${presets}" configurePresets ${i} inherits)
-                preset_folder(${parent} folder)
-            endif()
-            set(${variable} ${folder} PARENT_SCOPE)
-        endif()
-    endforeach()
-endfunction()
 string(JSON count LENGTH "${presets}" workflowPresets)
 math(EXPR last "${count} - 1")
 foreach(i RANGE ${last})
-    string(JSON steps GET "${presets}" workflowPresets ${i} steps)
-    if(steps MATCHES "\"type\" *: *\"test\"")
-        continue()
+    string(JSON workflow GET "${presets}" workflowPresets ${i})
+    string(JSON preset GET "${workflow}" name)
+    if(NOT workflow MATCHES "\"test\"" AND NOT preset STREQUAL "linux")
+        list(APPEND products ${preset})
+        string(APPEND lines "${preset} ${preset}\n")
     endif()
-    string(JSON product GET "${presets}" workflowPresets ${i} name)
-    string(JSON configure GET "${steps}" 0 name)
-    preset_folder(${configure} folder)
-    string(REPLACE "\${sourceDir}" ${source} folder "${folder}")
-    string(REPLACE "\${presetName}" ${configure} folder "${folder}")
-    set(${product}_folder ${folder})
-    list(APPEND products ${product})
 endforeach()
 cmake_host_system_information(RESULT jobs QUERY NUMBER_OF_LOGICAL_CORES)
 set(ENV{CMAKE_BUILD_PARALLEL_LEVEL} ${jobs})
-execute_process(COMMAND ${CMAKE_COMMAND} -E echo ${products}
-    COMMAND xargs -n 1 -P ${jobs} sh -c [["$1" --workflow --preset "$3" >"$2/$3.log" 2>&1 ||
-        { echo "$3 failed:"; tail -n 30 "$2/$3.log"; }]] - ${CMAKE_COMMAND} ${work}/logs
+execute_process(COMMAND printf %s "${lines}"
+    COMMAND xargs -L 1 -P ${jobs} sh -c [[cmake=$1 logs=$2 name=$3 preset=$4 && shift 4 &&
+        { "$cmake" --preset "$preset" -B "build-$name" "$@" && "$cmake" --build "build-$name"; } >"$logs/$name.log" 2>&1 ||
+        { echo "$name failed:"; tail -n 30 "$logs/$name.log"; }]] - ${CMAKE_COMMAND} ${work}/logs
     WORKING_DIRECTORY ${source} OUTPUT_VARIABLE failed COMMAND_ERROR_IS_FATAL ANY)
 if(failed)
     message(FATAL_ERROR "${failed}The whole logs are in ${work}/logs; the release is kept in ${work}.")
 endif()
 foreach(product IN LISTS products)
-    file(GLOB packages RELATIVE ${${product}_folder}/packages ${${product}_folder}/packages/*)
-    file(COPY ${${product}_folder}/packages/ DESTINATION ${out})
+    file(GLOB packages RELATIVE ${source}/build-${product}/packages ${source}/build-${product}/packages/*)
+    file(COPY ${source}/build-${product}/packages/ DESTINATION ${out})
     list(JOIN packages " " packages)
     message(STATUS "${product}: ${packages}")
 endforeach()
@@ -174,8 +164,11 @@ endforeach()
 # managers, the repositories, the website; then the checksums of everything.
 string(REGEX REPLACE "^guess-" "" version ${name})
 foreach(maker manifests apt-repository rpm-repository pacman-repository site checksums)
-    step("the ${maker}" ${work} ${CMAKE_COMMAND} -D DIST=${out} -D VERSION=${version}
-        -P ${top}/scripts/make-${maker}.cmake)
+    set(arguments -D DIST=${out})
+    if(maker MATCHES "^(manifests|apt-repository|site)$")  # of this version
+        list(APPEND arguments -D VERSION=${version})
+    endif()
+    step("the ${maker}" ${work} ${CMAKE_COMMAND} ${arguments} -P ${top}/scripts/make-${maker}.cmake)
 endforeach()
 
 # Into DIST, in place of what an earlier release put there (as its
