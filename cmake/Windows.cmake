@@ -39,18 +39,10 @@ target_sources(guess PRIVATE src/guess.rc)
 target_include_directories(guess PRIVATE ${PROJECT_BINARY_DIR} src)
 set_property(SOURCE src/guess.rc APPEND PROPERTY OBJECT_DEPENDS
     ${GUESS_ICON} ${PROJECT_BINARY_DIR}/guess.manifest ${PROJECT_BINARY_DIR}/version.h)
-if(MSVC)
-    # The linker embeds the manifest given as a source; its own request
-    # for a privilege level would only compete with ours.
-    target_sources(guess PRIVATE ${PROJECT_BINARY_DIR}/guess.manifest)
-    target_link_options(guess PRIVATE /MANIFESTUAC:NO)
-else()
-    set_property(SOURCE src/guess.rc APPEND PROPERTY COMPILE_DEFINITIONS GUESS_EMBED_MANIFEST)
-    # Nothing but the system's own DLLs beside the program on a bare
-    # machine, and no link time in the PE header.
-    target_link_options(guess PRIVATE -static LINKER:--no-insert-timestamp)
-    guess_third_party_notices(guess ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt CRLF)
-endif()
+# Nothing but the system's own DLLs beside the program on a bare machine,
+# and no link time in the PE header.
+target_link_options(guess PRIVATE -static LINKER:--no-insert-timestamp)
+guess_third_party_notices(guess ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt CRLF)
 
 # Side by side, as a Windows program is unpacked and run from anywhere: a
 # README for a Windows player, and the license, with Windows' line ends and
@@ -69,6 +61,5 @@ install(FILES ${GUESS_ICON} DESTINATION . COMPONENT installer EXCLUDE_FROM_ALL)
 if(GUESS_PACKAGES)
     set(name ${PROJECT_NAME}-${PROJECT_VERSION}-windows-${CMAKE_SYSTEM_PROCESSOR})
     guess_package(zip ${name}.zip /${name} program docs)
-    guess_package(msi ${name}.msi / program docs installer
-        ARGS -D VERSION=${PROJECT_VERSION} -D VENDOR=${GUESS_VENDOR} -D DESCRIPTION=${PROJECT_DESCRIPTION})
+    guess_package(msi ${name}.msi / program docs installer ARGS -D VERSION=${PROJECT_VERSION})
 endif()

@@ -5,19 +5,19 @@
 # documents and its icon): packaging/windows/guess.wxs built by wixl, with
 # what wixl cannot say added to its tables afterwards, and nothing in it
 # that depends on when or where it was built (the time is
-# SOURCE_DATE_EPOCH's). scripts/pack.sh runs it, and signs what it makes;
-# the tests make the next version's installer with it.
-#   cmake -D STAGED=DIR -D OUTPUT=FILE -D VERSION=X.Y.Z -D VENDOR=TEXT -D DESCRIPTION=TEXT -P make-msi.cmake
+# SOURCE_DATE_EPOCH's; what it says of the game, cmake/About.cmake).
+# scripts/pack.sh runs it, and signs what it makes; the tests make the next
+# version's installer with it.
+#   cmake -D STAGED=DIR -D OUTPUT=FILE -D VERSION=X.Y.Z -P make-msi.cmake
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/About.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tool.cmake)
 guess_find_program(wixl wixl wixl)
 guess_find_program(msibuild msibuild msitools)
 guess_find_program(faketime faketime faketime)
 
-# Codes that are a function of their name: the same name, the same code.
-set(namespace 0776C023-D584-432D-BAB9-C4305C2ED17C)
 function(code var name)
-    string(UUID uuid NAMESPACE ${namespace} NAME "${name}" TYPE SHA1 UPPER)
+    string(UUID uuid NAMESPACE ${GUESS_NAMESPACE} NAME "${name}" TYPE SHA1 UPPER)
     set(${var} ${uuid} PARENT_SCOPE)
 endfunction()
 
@@ -38,7 +38,7 @@ endfunction()
 # A new version is a new product, which replaces the one before it.
 code(product_code "product ${VERSION}")
 run(${wixl} -a x64 -o ${OUTPUT} -D Version=${VERSION} -D ProductCode=${product_code}
-    -D Vendor=${VENDOR} -D Description=${DESCRIPTION} ${CMAKE_CURRENT_LIST_DIR}/../packaging/windows/guess.wxs)
+    -D Vendor=${GUESS_VENDOR} -D Description=${GUESS_ABOUT} ${CMAKE_CURRENT_LIST_DIR}/../packaging/windows/guess.wxs)
 
 # The install folder is appended to the player's PATH, and only that part is
 # taken out again: "=-" sets it and removes it with the component, "[~];"
@@ -55,7 +55,7 @@ execute_process(COMMAND ${held} ${msibuild} ${OUTPUT}
 # The package code names these very bytes: wixl draws it at random, so it is
 # replaced first by a fixed one, then by one reckoned from the result.
 function(set_package_code uuid)
-    execute_process(COMMAND ${held} ${msibuild} ${OUTPUT} -s "guess ${VERSION}" "${VENDOR}" "x64;1033" "{${uuid}}"
+    execute_process(COMMAND ${held} ${msibuild} ${OUTPUT} -s "guess ${VERSION}" "${GUESS_VENDOR}" "x64;1033" "{${uuid}}"
         WORKING_DIRECTORY ${STAGED} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
 set_package_code(00000000-0000-0000-0000-000000000000)

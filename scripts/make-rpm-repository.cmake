@@ -9,10 +9,11 @@
 # the next. With GUESS_GPG_KEY from the environment, the index is signed
 # (repomd.xml.asc), and the key is published beside it (repomd.xml.key),
 # where zypper looks for it. What a player adds it with goes beside the
-# packages: guess.repo, for dnf's /etc/yum.repos.d/ or `zypper addrepo`
-# (its address is the README's).
+# packages: guess.repo, for dnf's /etc/yum.repos.d/ or `zypper addrepo`,
+# which names the release's address (cmake/About.cmake).
 #   cmake -D DIST=DIR -P make-rpm-repository.cmake
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/About.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/OpenPGP.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tool.cmake)
 guess_find_program(CREATEREPO createrepo_c createrepo-c)
@@ -26,7 +27,7 @@ set(time $ENV{SOURCE_DATE_EPOCH})
 execute_process(COMMAND touch -d @${time} ${rpms} COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${CREATEREPO} --quiet --no-database --revision ${time} --set-timestamp-to-revision ${repository}
     COMMAND_ERROR_IS_FATAL ANY)
-file(COPY_FILE ${CMAKE_CURRENT_LIST_DIR}/../packaging/rpm/guess.repo ${DIST}/guess.repo)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/../packaging/rpm/guess.repo.in ${DIST}/guess.repo @ONLY)
 set(repomd ${repository}/repodata/repomd.xml)
 guess_openpgp_sign(${repomd} ${repomd}.asc --armor --detach-sign)
 guess_openpgp_export(${repomd}.key --armor)

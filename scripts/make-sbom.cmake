@@ -9,6 +9,7 @@
 # The release runs it on the sources of the tarball.
 #   cmake -D SOURCE=DIR -D TARBALL=FILE -D OUTPUT=FILE -P make-sbom.cmake
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/About.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tool.cmake)
 guess_find_program(REUSE reuse reuse)
 
@@ -19,11 +20,11 @@ execute_process(COMMAND ${REUSE} --no-multiprocessing spdx --output ${OUTPUT} WO
 get_filename_component(name ${TARBALL} NAME)
 string(REGEX REPLACE "\\.tar\\.gz$" "" name ${name})
 file(SHA256 ${TARBALL} digest)
-string(UUID document NAMESPACE 0776C023-D584-432D-BAB9-C4305C2ED17C NAME "sources ${digest}" TYPE SHA1)
+string(UUID document NAMESPACE ${GUESS_NAMESPACE} NAME "sources ${digest}" TYPE SHA1)
 string(TIMESTAMP created "%Y-%m-%dT%H:%M:%SZ" UTC)
 file(READ ${OUTPUT} spdx)
 string(REGEX REPLACE "\nDocumentNamespace: [^\n]*" "\nDocumentNamespace: https://spdx.org/spdxdocs/${name}-${document}" spdx "${spdx}")
 string(REGEX REPLACE "\nCreated: [^\n]*" "\nCreated: ${created}" spdx "${spdx}")
 string(REGEX REPLACE "\nCreator: Person: [^\n]*\nCreator: Organization: [^\n]*"
-    "\nCreator: Organization: The guess developers" spdx "${spdx}")
+    "\nCreator: Organization: ${GUESS_VENDOR}" spdx "${spdx}")
 file(WRITE ${OUTPUT} "${spdx}")
