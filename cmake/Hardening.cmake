@@ -17,9 +17,13 @@ function(guess_take_flags target)
     string(MAKE_C_IDENTIFIER "GUESS_TAKES ${shown}" taken)
     # A compiler or linker may merely warn that it ignores an option it
     # has no support for on this target (Clang's -mbranch-protection on
-    # x86, -z pack-relative-relocs on arm64).
-    check_cxx_source_compiles("int main() { return 0; }" ${taken}
-        FAIL_REGEX "ignored" "unrecognized" "unknown" "unused")
+    # x86, -z pack-relative-relocs on arm64): a warning that names a flag
+    # tried refuses it, but not one of the caller's flags (Clang's, that it
+    # ignores -ffat-lto-objects), nor the command lines that name them all.
+    string(REGEX REPLACE "(^| )-z," "\\1-z[ ,]" refused "${shown}")
+    separate_arguments(refused UNIX_COMMAND "${refused}")
+    list(TRANSFORM refused PREPEND "(warning|error): [^\n]*")
+    check_cxx_source_compiles("int main() { return 0; }" ${taken} FAIL_REGEX ${refused})
     set(flags ${arg_COMPILE} ${arg_LINK})
     list(LENGTH flags count)
     if(${taken})
@@ -35,9 +39,6 @@ function(guess_take_flags target)
 endfunction()
 
 function(guess_harden target)
-    if(MSVC)
-        return()  # its linker sets the Windows bits below by default
-    endif()
     if(EMSCRIPTEN)
         return()  # its code and call stack lie outside the memory it can write
     endif()

@@ -6,7 +6,6 @@
 # from what the linker read when it linked the program: its --trace, kept by
 # scripts/link-trace.sh, mapped to Debian's packages by
 # scripts/third-party-notices.sh.
-guess_find_program(GUESS_DPKG_QUERY dpkg-query dpkg)
 
 # Writes the notices of `target` to `output`, with Windows' line ends if
 # CRLF is given; the target's link is traced for them.

@@ -25,11 +25,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work" "$output.part"' EXIT
 trap 'echo "third-party-notices.sh: $output not written: the step at line $LINENO failed" >&2' ERR
 export LC_ALL=C
+command -v dpkg-query >/dev/null ||
+    { echo "third-party-notices.sh: dpkg-query not found: it is in the Debian package dpkg" >&2; exit 1; }
 
 # The files read, as the packages that own them, a line each: PACKAGE FILE.
 # dpkg is asked once for them all, as each search reads its whole database.
 owners() {  # owners <FILES: PACKAGE FILE for each file that a package owns (the first, where several do)
-    { xargs -r -d '\n' dpkg -S 2>/dev/null || true; } |
+    { xargs -r -d '\n' dpkg-query -S 2>/dev/null || true; } |
         sed -n 's/^\([^ ,:]*\(:[a-z0-9]*\)\{0,1\}\)\(, [^ ]*\)*: \(\/.*\)/\1 \4/p'
 }
 # Absolute paths, outside the build: the build's own files are ours.
