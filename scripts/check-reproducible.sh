@@ -19,6 +19,7 @@ first=$(cd "$1" && pwd)
 parent=${TMPDIR:-/tmp}
 [ ! -w /dev/shm ] || parent=/dev/shm
 other=$(mktemp -d "$parent/guess-reproducible.XXXXXX")
+# shellcheck source=../tests/keys.sh
 . "$source/tests/keys.sh"
 use_keys "$2"
 trap 'drop_keys; rm -rf "$other"' EXIT

@@ -57,7 +57,7 @@ deb)
     (cd "$tree" && find . -type f ! -path './DEBIAN/*' | sed 's|^\./||' | LC_ALL=C sort | xargs md5sum) \
         >"$tree/DEBIAN/md5sums"
     (cd "$work" && export DEB_HOST_ARCH="$architecture" &&
-        dpkg-shlibdeps -Tdebian/substvars $(find debian/guess -type f -perm -u+x ! -path '*/DEBIAN/*') &&
+        find debian/guess -type f -perm -u+x ! -path '*/DEBIAN/*' -exec dpkg-shlibdeps -Tdebian/substvars {} + &&
         dpkg-gencontrol -pguess -Pdebian/guess -Tdebian/substvars -fdebian/files)
     settle "$tree"
     dpkg-deb --root-owner-group -Zgzip -z9 -b "$tree" "$out" >/dev/null

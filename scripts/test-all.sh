@@ -47,8 +47,8 @@ g++-aarch64-linux-gnu g++-arm-linux-gnueabi g++-arm-linux-gnueabihf g++-i686-lin
 g++-powerpc64le-linux-gnu g++-riscv64-linux-gnu g++-s390x-linux-gnu git gnupg groff-base icoutils libarchive-tools
 libgtest-dev librsvg2-bin libstdc++6:arm64 libstdc++6:armel libstdc++6:armhf libstdc++6:i386 libstdc++6:ppc64el
 libstdc++6:s390x lintian llvm make makepkg mount msitools ninja-build openssl osslsigncode pacman-package-manager
-procps python3 python3-selenium python3-yaml qemu-user reuse rpm rpmlint unzip valgrind webkit2gtk-driver wine64 wixl
-xdotool xterm xvfb zip zstd zypper'
+procps python3 python3-selenium python3-yaml qemu-user reuse rpm rpmlint shellcheck unzip valgrind webkit2gtk-driver
+wine64 wixl xdotool xterm xvfb zip zstd zypper'
 installed() {  # installed PACKAGE...: each one is, whole
     states=$(dpkg-query -W -f '${db:Status-Abbrev}\n' "$@" 2>/dev/null) &&
         [ -z "$(echo "$states" | grep -v '^ii ')" ]
@@ -66,6 +66,7 @@ install_packages() {
 }
 run "the packages" install_packages || { cat "$logs/the packages.log"; exit 1; }
 
+# shellcheck source=../tests/keys.sh
 . tests/keys.sh
 [ -f build/keys/sign.pfx ] || make_keys build/keys
 use_keys build/keys

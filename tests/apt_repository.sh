@@ -18,6 +18,7 @@
 # dpkg and chroot need.
 #   apt_repository.sh DIST KEYRING
 dist=$1 keyring=$2
+# shellcheck source=repository.sh
 . "$(dirname "$0")/repository.sh"
 
 repository=$dist/apt

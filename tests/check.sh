@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
+# shellcheck shell=sh disable=SC2034 # fail is what the sourcing script exits with
 
 # Sourced by the test scripts: `check COMMAND...` runs a check, says it
 # when it fails and goes on, so that one run shows every failure; the

@@ -11,6 +11,7 @@ build=$1 cmake=$2
 work=$(mktemp -d) || exit 1
 xvfb='' xterm=''
 trap 'kill $xterm $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+# shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
 # Waits up to ten seconds for a command to succeed.
 until_true() {
@@ -38,6 +39,7 @@ read -r display <"$work/display" || exit 1
 export DISPLAY=":$display"
 
 mkdir "$work/home" && cd "$work/home" || exit 1
+# shellcheck disable=SC2046 # the entry's command line, in words, as a launcher splits it
 xterm -l -lf "$work/screen" -e $(field Exec) 2>/dev/null &
 xterm=$!
 window=$(xdotool search --sync --onlyvisible --pid $xterm | head -n 1)

@@ -12,6 +12,7 @@
 scripts=$1
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
+# shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
 mkdir -p "$work/failing" "$work/staged/guess" "$work/out" "$work/no-licenses" && echo game >"$work/staged/guess/README" &&
     echo 'pkgname = guess' >"$work/PKGINFO" && command -v dpkg >"$work/trace" || exit 1

@@ -18,6 +18,7 @@ what=$1 kind=$2 program=$3
 shift 3
 read=$(mktemp -d) || exit 1
 trap 'rm -rf "$read"' EXIT
+# shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
 holds() { grep -q -- "$2" "$read/$1"; }
 lacks() { ! holds "$@"; }

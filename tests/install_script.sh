@@ -20,6 +20,7 @@ if [ -z "${GUESS_UNSHARED:-}" ]; then
 fi
 dist=$1
 shift
+# shellcheck source=repository.sh
 . "$(dirname "$0")/repository.sh"
 trap 'umount "$work/full" 2>/dev/null; finish' EXIT
 serve "$dist"
@@ -83,6 +84,7 @@ mkdir "$mirror" "$full" "$work/no-fetch" "$work/no-gpg" && serve "$mirror" && fr
 state() { find "$1" "$TMPDIR" -mindepth 1 -type f -exec ls -li --time-style=+%s.%N {} + -exec cat {} + -o -print; }
 same() { [ "$(state "$1")" = "$before" ]; }
 while IFS='|' read -r case prefix why command; do
+    # shellcheck disable=SC2034 # tarball is the cases', which eval runs
     rm -f "$mirror"/* && cp "$dist"/SHA256SUMS* "$dist"/*.gpg "$dist"/guess-*-linux-x86_64.tar.gz "$mirror" &&
         tarball=$(echo "$mirror"/*.tar.gz) && address=$from && eval "$case" || exit 1
     before=$(state "$prefix")

@@ -8,6 +8,7 @@
 # changed, two swapped or one added is refused.
 #   integrity.sh DIST KEYRING
 #   integrity.sh tampered DIST KEYRING
+# shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
 whole() {  # whole DIST KEYRING
     [ -f "$1/SHA256SUMS" ] && [ -f "$1/SHA256SUMS.asc" ] ||
@@ -29,7 +30,7 @@ trap 'rm -rf "$work"' EXIT
 for change in none changed swapped added listed; do
     copy=$work/$change
     cp -R "$dist" "$copy" && cd "$copy" || exit 1
-    set -- $(ls ./*.deb)
+    set -- ./*.deb
     case $change in
     changed) printf x >>"$1" ;;
     swapped) mv "$1" "$work/first" && mv "$2" "$1" && mv "$work/first" "$2" ;;

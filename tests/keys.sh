@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
+# shellcheck shell=sh
 
 # Sourced by what makes a release to test (scripts/test-all.sh, and
 # scripts/check-reproducible.sh, which makes it again):

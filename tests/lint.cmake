@@ -1,10 +1,11 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# Checks of the sources, the manual page and the licenses, as tests
-# (GUESS_LINT); and of the scripts that pack what ships, with tools that
-# fail.
+# Checks of the sources, the shell scripts, the manual page and the
+# licenses, as tests (GUESS_LINT); and of the scripts that pack what ships,
+# with tools that fail.
 guess_find_program(GUESS_CLANG_TIDY clang-tidy clang-tidy)
+guess_find_program(GUESS_SHELLCHECK shellcheck shellcheck)
 guess_find_program(GUESS_CLANG_FORMAT clang-format clang-format)
 guess_find_program(GUESS_GROFF groff groff-base)
 guess_find_program(GUESS_REUSE reuse reuse)
@@ -31,6 +32,13 @@ file(GLOB formatted CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h
     ${PROJECT_SOURCE_DIR}/tests/*.cpp ${PROJECT_SOURCE_DIR}/tests/*.h)
 add_test(NAME lint.clang-format COMMAND ${GUESS_CLANG_FORMAT} --dry-run -Werror ${formatted})
+# Every shell script, in the language its first line names (install.sh's
+# template as the POSIX sh that players pipe it to), with the files it
+# sources, found from its own folder.
+file(GLOB shell CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/.ci/run ${PROJECT_SOURCE_DIR}/scripts/*.sh
+    ${PROJECT_SOURCE_DIR}/tests/*.sh ${PROJECT_SOURCE_DIR}/web/site/*.sh.in)
+add_test(NAME lint.shellcheck COMMAND ${GUESS_SHELLCHECK} --external-sources --source-path=SCRIPTDIR
+    --severity=warning ${shell})
 # -ww: every warning groff has, and any of them fails the check.
 add_test(NAME lint.manual-page
     COMMAND sh -c [[! "$0" -man -Tutf8 -ww -z "$1" 2>&1 | grep .]] ${GUESS_GROFF} ${PROJECT_BINARY_DIR}/guess.6)

@@ -21,6 +21,7 @@
 #   linux_packages.sh lint PACKAGE...                lintian and rpmlint
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
+# shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
 # The players' README: no pictures it cannot show, nothing of building.
 for_players() { ! grep -q -e '!\[' -e 'cmake' -e 'apt-get install -y' "$1"; }

@@ -7,6 +7,7 @@
 # Linux program (glibc), the notice of winpthreads for the Windows one, in
 # Windows' line ends, and musl's license for the web page.
 #   notices.sh UNPACKED_DIR static|windows|web
+# shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
 notices=$(find "$1" -name THIRD-PARTY-NOTICES.txt)
 holds() { grep -qF -- "$1" "$notices"; }

@@ -12,6 +12,7 @@
 # signed by another key is refused.
 #   pacman_repository.sh DIST KEYRING
 dist=$1 keyring=$2
+# shellcheck source=repository.sh
 . "$(dirname "$0")/repository.sh"
 
 for package in "$dist"/*.pkg.tar.zst; do

@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
+# shellcheck shell=sh
 
 # Sourced by the tests of a release's repositories, once they have their
 # arguments: the release, `dist`, with its commit's `time`, the version
@@ -24,10 +25,11 @@ servers=''
 export GNUPGHOME="$work/gnupg"
 finish() { [ -z "$servers" ] || kill $servers 2>/dev/null; gpgconf --kill all; rm -rf "$work"; }
 trap finish EXIT
+# shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
 scripts=$(cd "$(dirname "$0")/../scripts" && pwd)
 mkdir -m 700 "$GNUPGHOME" || exit 1
-sources=$(ls "$dist"/*.spdx) && sources=${sources%.spdx}.tar.gz || exit 1
+sources=$(ls "${dist:?}"/*.spdx) && sources=${sources%.spdx}.tar.gz || exit 1
 time=$(tar -xzOf "$sources" --wildcards '*/packaging/commit-time') || exit 1
 next=$(basename "$sources" .tar.gz | awk -F. '{ print substr($1, 7) "." $2 "." $3 + 1 }')
 
@@ -91,6 +93,7 @@ server.serve_forever()' "$1" "$work/port" &
         [ $tries -gt 0 ] || { echo "FAILED: no server for $1"; exit 1; }
         sleep 0.1
     done
+    # shellcheck disable=SC2034 # for the sourcing script
     address=http://127.0.0.1:$(cat "$work/port")/
 }
 plays() { [ "$(printf '5\n' | "$@")" = "Enter number from 0 to 9 just here to zembrate : That's your victory!" ]; }

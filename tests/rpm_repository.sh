@@ -14,10 +14,11 @@
 # signing, or signed by another key, is refused.
 #   rpm_repository.sh DIST KEYRING KEY
 dist=$1 keyring=$2 key=$3
+# shellcheck source=repository.sh
 . "$(dirname "$0")/repository.sh"
 
 rpm=$dist/rpm
-check test "$(ls "$rpm" | grep -v repodata)" = "$(cd "$dist" && ls ./*.rpm | sed 's|^\./||' | LC_ALL=C sort)"
+check test "$(cd "$rpm" && echo ./*)" = "$(cd "$dist" && echo ./*.rpm) ./repodata"
 mkdir "$work/rpmdb" && quiet rpmkeys --dbpath "$work/rpmdb" --import "$key" || exit 1
 for package in "$dist"/*.rpm; do
     name=$(basename "$package")
@@ -27,7 +28,7 @@ done
 check quiet gpgv --keyring "$keyring" "$rpm/repodata/repomd.xml.asc" "$rpm/repodata/repomd.xml"
 check grep -q "<revision>$time</revision>" "$rpm/repodata/repomd.xml"
 check test -z "$(grep '<timestamp>' "$rpm/repodata/repomd.xml" | grep -v ">$time<")"
-check test -z "$(ls "$rpm/repodata" | grep -e sqlite -e '\.db')"
+check test -z "$(find "$rpm/repodata" -name '*sqlite*' -o -name '*.db*')"
 check test -z "$(gzip -dc "$rpm"/repodata/*-primary.xml.gz | grep -o '<time file="[0-9]*"' | grep -v "\"$time\"")"
 
 # dnf and zypper, each in a root of its own, from the same address.

@@ -11,6 +11,7 @@
 dist=$1
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
+# shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
 
 sbom=$(ls "$dist"/*.spdx) || exit 1

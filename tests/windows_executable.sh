@@ -10,6 +10,7 @@
 exe=$1
 icons=$(mktemp -d) || exit 1
 trap 'rm -rf "$icons"' EXIT
+# shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
 
 headers=$(objdump -p "$exe") || exit 1

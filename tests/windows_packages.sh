@@ -19,6 +19,7 @@ zip=$1 msi=$2 release=$3 prefix=$4
 work=$(mktemp -d) || exit 1
 wine() { "$(dirname "$0")/wine.sh" "$prefix" "$@"; }
 trap 'wine stop; rm -rf "$work"' EXIT
+# shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
 cr=$(printf '\r')
 crlf() { [ -s "$1" ] && ! grep -qv "$cr\$" "$1"; }
