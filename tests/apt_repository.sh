@@ -40,20 +40,20 @@ done
 archive=$work/archive
 mkdir "$archive" && awk -v RS= -v ORS='\n\n' '/\nStatus: install ok installed/ {
     sub(/\nStatus: [^\n]*/, ""); print $0 "\nFilename: repacked\nSize: 1" }' /var/lib/dpkg/status >"$archive/Packages" ||
-    exit 1
+    fatal "no archive of this machine's packages"
 repack() {  # repack PACKAGE:ARCHITECTURE
     tree=$work/repacked/$1
     mkdir -p "$tree/DEBIAN" && dpkg-query -L "$1" | while read -r file; do [ -d "$file" ] || echo "${file#/}"; done |
         tar -C / -cf - -T - | tar -xf - -C "$tree" &&
         dpkg-query -s "$1" | grep -v -e '^Status:' -e '^Conffiles:' -e '^ /' >"$tree/DEBIAN/control" &&
-        dpkg-deb --root-owner-group -Zgzip -z1 -b "$tree" "$archive" >/dev/null || exit 1
+        dpkg-deb --root-owner-group -Zgzip -z1 -b "$tree" "$archive" >/dev/null || fatal "$1 could not be made again"
 }
 
 apt_for() {  # apt_for NAME: a state, settings and root of NAME's own, for the repository at $address
     dir=$work/apt-$1
     rm -rf "$dir" && mkdir -p "$dir/etc/apt.conf.d" "$dir/etc/preferences.d" "$dir/etc/sources.list.d" \
         "$dir/etc/trusted.gpg.d" "$dir/state/lists/partial" "$dir/cache/archives/partial" \
-        "$dir/root/var/lib/dpkg/info" "$dir/root/var/lib/dpkg/updates" "$dir/root/var/lib/dpkg/triggers" || exit 1
+        "$dir/root/var/lib/dpkg/info" "$dir/root/var/lib/dpkg/updates" "$dir/root/var/lib/dpkg/triggers" || fatal "no folders for apt's own state"
     : >"$dir/root/var/lib/dpkg/status"
     for setting in "Dir::Etc $dir/etc" "Dir::State $dir/state" "Dir::State::status $dir/root/var/lib/dpkg/status" \
         "Dir::Cache $dir/cache" "APT::Sandbox::User root" "APT::Install-Recommends false" \
@@ -72,9 +72,9 @@ apt_in() {  # apt_in NAME COMMAND...
 # The release, then the next version, at the same address: both keys are
 # trusted, as next_version signs the next with a key of the tests' own.
 make_key next
-gpg --export next@guess.invalid | cat "$keyring" - >"$work/trusted.gpg" || exit 1
+gpg --export next@guess.invalid | cat "$keyring" - >"$work/trusted.gpg" || fatal "no keyring of the release's key and the next version's"
 trusted=$work/trusted.gpg
-mkdir "$work/www" && cp -R "$repository/." "$work/www" || exit 1
+mkdir "$work/www" && cp -R "$repository/." "$work/www" || fatal "the repository could not be copied to serve"
 serve "$work/www"
 apt_for installed
 check quiet apt_in installed apt-get update
@@ -88,18 +88,18 @@ for package in $(apt_in installed apt-get -s install "$native" |
     sed -n 's/^Inst \([^ ]*\) ([^[]*\[\([^]]*\)\]).*/\1:\2/p' | grep -v '^guess:'); do
     repack "$package"
 done
-(cd "$archive" && apt-ftparchive packages . >Packages) && quiet apt_in installed apt-get update || exit 1
+(cd "$archive" && apt-ftparchive packages . >Packages) && quiet apt_in installed apt-get update || fatal "the archive of dependencies could not be indexed"
 check quiet apt_in installed apt-get install -y "$native"
 check plays chroot "$work/apt-installed/root" /usr/games/guess
 next_version deb
-rm -rf "$work/www"/* && cp -R "$work/next-dist/apt/." "$work/www" || exit 1
+rm -rf "$work/www"/* && cp -R "$work/next-dist/apt/." "$work/www" || fatal "the next version could not be put in place"
 check quiet apt_in installed apt-get update
 check quiet apt_in installed apt-get upgrade -y
 check test "$(dpkg-query --admindir="$work/apt-installed/root/var/lib/dpkg" -W -f '${Version}' guess)" = "$next"
 check plays chroot "$work/apt-installed/root" /usr/games/guess
 
 dpkg-deb -R "$native" "$work/lacking" && sed -i -E '/^Depends:/ s/(, )?libstdc\+\+6[^,]*//' "$work/lacking/DEBIAN/control" &&
-    dpkg-deb -b "$work/lacking" "$work/lacking.deb" >/dev/null || exit 1
+    dpkg-deb -b "$work/lacking" "$work/lacking.deb" >/dev/null || fatal "no package that lacks a dependency"
 apt_for lacking
 check quiet apt_in lacking apt-get update
 check quiet apt_in lacking apt-get install -y "$work/lacking.deb"
@@ -107,12 +107,12 @@ check refused plays chroot "$work/apt-lacking/root" /usr/games/guess
 
 trusted=$keyring
 cp -R "$repository" "$work/changed" && index=$work/changed/dists/stable/main/binary-$(dpkg --print-architecture)/Packages &&
-    sed -i 's/^Description: .*/Description: something else/' "$index" && gzip -9n -c "$index" >"$index.gz" || exit 1
+    sed -i 's/^Description: .*/Description: something else/' "$index" && gzip -9n -c "$index" >"$index.gz" || fatal "the index could not be changed"
 serve "$work/changed"
 apt_for changed
 check refused apt_in changed apt-get update
 
-cp -R "$repository" "$work/other" && rm "$work/other/dists/stable/Release.gpg" || exit 1
+cp -R "$repository" "$work/other" && rm "$work/other/dists/stable/Release.gpg" || fatal "the repository could not be copied"
 sign_as_other "$work/other/dists/stable/Release" "$work/other/dists/stable/InRelease" --clearsign
 serve "$work/other"
 apt_for other

@@ -8,11 +8,11 @@
 # plays a game, and the window closes one key after the answer, not before.
 #   desktop_launch.sh BUILD_DIR CMAKE
 build=$1 cmake=$2
-work=$(mktemp -d) || exit 1
-xvfb='' xterm=''
-trap 'kill $xterm $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 # shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
+work=$(mktemp -d) || fatal "no temporary folder"
+xvfb='' xterm=''
+trap 'kill $xterm $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 # Waits up to ten seconds for a command to succeed.
 until_true() {
     tries=100
@@ -23,7 +23,7 @@ until_true() {
     done
 }
 
-"$cmake" --install "$build" --prefix "$work/usr" >/dev/null || exit 1
+"$cmake" --install "$build" --prefix "$work/usr" >/dev/null || fatal "the game could not be installed in $work/usr"
 entry=$work/usr/share/applications/guess.desktop
 check desktop-file-validate "$entry"
 field() { sed -n "s/^$1=//p" "$entry"; }
@@ -32,22 +32,22 @@ check test -f "$work/usr/share/icons/hicolor/scalable/apps/$(field Icon).svg"
 
 # A screen of its own, on a free display, which says when it is ready; on
 # an abstract socket alone, so that it leaves no folder in /tmp.
-mkfifo "$work/display" || exit 1
+mkfifo "$work/display" || fatal "no pipe to read the screen from"
 Xvfb -displayfd 3 -nolisten tcp -nolisten unix 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-read -r display <"$work/display" || exit 1
+read -r display <"$work/display" || fatal "Xvfb gave no screen"
 export DISPLAY=":$display"
 
-mkdir "$work/home" && cd "$work/home" || exit 1
+mkdir "$work/home" && cd "$work/home" || fatal "no home folder for the terminal"
 # shellcheck disable=SC2046 # the entry's command line, in words, as a launcher splits it
 xterm -l -lf "$work/screen" -e $(field Exec) 2>/dev/null &
 xterm=$!
 window=$(xdotool search --sync --onlyvisible --pid $xterm | head -n 1)
-xdotool windowfocus --sync "$window" || exit 1
+xdotool windowfocus --sync "$window" || fatal "the terminal's window could not be focused"
 prompt='Enter number from 0 to 9 just here to zembrate : '
 shows() { grep -qF "$1" "$work/screen" 2>/dev/null; }
 until_true shows "$prompt"
-xdotool type 5 && xdotool key Return || exit 1
+xdotool type 5 && xdotool key Return || fatal "the guess could not be typed"
 until_true shows "That's your victory!"
 
 # The game now waits for a key, at a terminal it has taken out of line mode;

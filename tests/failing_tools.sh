@@ -10,12 +10,12 @@
 # with the tools as they are.
 #   failing_tools.sh SCRIPTS_DIR
 scripts=$1
-work=$(mktemp -d) || exit 1
-trap 'rm -rf "$work"' EXIT
 # shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
+work=$(mktemp -d) || fatal "no temporary folder"
+trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/failing" "$work/staged/guess" "$work/out" "$work/no-licenses" && echo game >"$work/staged/guess/README" &&
-    echo 'pkgname = guess' >"$work/PKGINFO" && command -v dpkg >"$work/trace" || exit 1
+    echo 'pkgname = guess' >"$work/PKGINFO" && command -v dpkg >"$work/trace" || fatal "what the packer packs could not be made"
 for archiver in tar bsdtar zip; do
     printf '#!/bin/sh\nhead -c 100 /dev/zero\nexit 1\n' >"$work/failing/$archiver" && chmod +x "$work/failing/$archiver"
 done

@@ -27,7 +27,7 @@ serve "$dist"
 release=$address
 chmod 711 "$work" && mkdir -m 1777 "$work/tmp" && mkdir "$work/fake" "$work/home" &&
     chown 65534:65534 "$work/home" && printf '#!/bin/sh\n[ "$1" = -m ] && echo "$MACHINE" || echo Linux\n' \
-    >"$work/fake/uname" && chmod 755 "$work/fake/uname" || exit 1
+    >"$work/fake/uname" && chmod 755 "$work/fake/uname" || fatal "no folders, or no fake uname"
 export TMPDIR="$work/tmp" MACHINE
 says() { case $said in *"$1"*) ;; *) printf '%s\n' "$said"; return 1 ;; esac; }
 left() { [ -z "$(ls -A "$1")" ]; }
@@ -37,7 +37,7 @@ runs() { said=$(a=$1 p=$2 && shift 2 && "$@" sh -s -- --from "$a" --prefix "$p" 
 
 bare=$work/bare
 mkdir -p "$bare/bin" "$bare/dev" "$bare/tmp" && mknod -m 666 "$bare/dev/null" c 1 3 &&
-    cp /bin/busybox "$bare/bin" && chroot "$bare" /bin/busybox --install -s /bin || exit 1
+    cp /bin/busybox "$bare/bin" && chroot "$bare" /bin/busybox --install -s /bin || fatal "no root of busybox alone"
 check quiet env TMPDIR=/tmp chroot "$bare" /bin/sh -c "wget -qO- ${release}install.sh | sh -s -- --from $release"
 check says "the signature of SHA256SUMS was not checked"
 check plays chroot "$bare" /usr/local/bin/guess
@@ -50,7 +50,7 @@ for run in first second; do
     check says "$home/bin is not on your PATH"
     check plays "$home/bin/guess"
     [ $run = second ] || { echo share/doc/guess/OLD >>"$home/share/guess/installed" &&
-        touch "$home/share/doc/guess/OLD" && earlier=$(ls -i "$home/bin/guess"); } || exit 1
+        touch "$home/share/doc/guess/OLD" && earlier=$(ls -i "$home/bin/guess"); } || fatal "no earlier install to upgrade"
 done
 check test ! -e "$home/share/doc/guess/OLD"
 check test "$(ls -i "$home/bin/guess")" != "$earlier"  # replaced whole
@@ -61,7 +61,7 @@ check left "$TMPDIR"
 for row; do
     set -- $row
     MACHINE=$1 architecture=$2 && shift 2 &&
-        tar -xzOf "$dist"/guess-*-linux-"$architecture".tar.gz --wildcards '*/bin/guess' >"$work/expected" || exit 1
+        tar -xzOf "$dist"/guess-*-linux-"$architecture".tar.gz --wildcards '*/bin/guess' >"$work/expected" || fatal "$architecture's .tar.gz holds no bin/guess"
     check runs "$release" "$work/$MACHINE" env PATH="$work/fake:$PATH"
     check cmp "$work/$MACHINE/bin/guess" "$work/expected"
     # Played once for each archive: the others are the same bytes.
@@ -75,10 +75,10 @@ mirror=$work/mirror prefix=$work/prefix full=$work/full
 # too (no-gpg), or not (no-fetch).
 mkdir "$mirror" "$full" "$work/no-fetch" "$work/no-gpg" && serve "$mirror" && from=$address &&
     for tool in awk cat cp env find grep id mkdir mktemp mv rm rmdir sed sh sort uname sha256sum tar gzip; do
-        ln -s "$(command -v $tool)" "$work/no-fetch" || exit 1
+        ln -s "$(command -v $tool)" "$work/no-fetch" || fatal "no PATH of POSIX tools"
     done && cp -P "$work/no-fetch"/* "$work/no-gpg" && ln -s "$(command -v curl)" "$work/no-gpg" &&
     runs "$release" "$prefix" && mount -t tmpfs -o size=$(($(du -sk "$prefix" | cut -f 1) * 3 / 2))k guess "$full" &&
-    runs "$release" "$full" && make_key other || exit 1
+    runs "$release" "$full" && make_key other || fatal "the mirror, the installs that the failures start from, or the key could not be made"
 # What a failure must not change: the files of a prefix, their folders, and
 # what TMPDIR holds.
 state() { find "$1" "$TMPDIR" -mindepth 1 -type f -exec ls -li --time-style=+%s.%N {} + -exec cat {} + -o -print; }
@@ -86,7 +86,7 @@ same() { [ "$(state "$1")" = "$before" ]; }
 while IFS='|' read -r case prefix why command; do
     # shellcheck disable=SC2034 # tarball is the cases', which eval runs
     rm -f "$mirror"/* && cp "$dist"/SHA256SUMS* "$dist"/*.gpg "$dist"/guess-*-linux-x86_64.tar.gz "$mirror" &&
-        tarball=$(echo "$mirror"/*.tar.gz) && address=$from && eval "$case" || exit 1
+        tarball=$(echo "$mirror"/*.tar.gz) && address=$from && eval "$case" || fatal "the case could not be set up: $case"
     before=$(state "$prefix")
     eval "check refused runs \"$address\" \"$prefix\" $command"
     check says "$why"

@@ -25,19 +25,19 @@ if [ "$1" != tampered ]; then
 fi
 
 dist=$2 keyring=$3
-work=$(mktemp -d) || exit 1
+work=$(mktemp -d) || fatal "no temporary folder"
 trap 'rm -rf "$work"' EXIT
 for change in none changed swapped added listed; do
     copy=$work/$change
-    cp -R "$dist" "$copy" && cd "$copy" || exit 1
+    cp -R "$dist" "$copy" && cd "$copy" || fatal "the release could not be copied to $copy"
     set -- ./*.deb
     case $change in
     changed) printf x >>"$1" ;;
     swapped) mv "$1" "$work/first" && mv "$2" "$1" && mv "$work/first" "$2" ;;
     added) cp "$1" "$1.copy" ;;
     listed) sed -i '1s/^0/1/;t;1s/^./0/' SHA256SUMS ;;
-    esac || exit 1
-    cd "$work" || exit 1
+    esac || fatal "the copy could not be changed: $change"
+    cd "$work" || fatal "no folder $work"
     if [ $change = none ]; then
         check quiet whole "$copy" "$keyring"
     else

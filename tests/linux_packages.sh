@@ -19,10 +19,10 @@
 #   linux_packages.sh install CMAKE BUILD_DIR
 #   linux_packages.sh PACKAGE UNPACKED_DIR VERSION   a .deb, .tar.gz, .rpm or .pkg.tar.zst
 #   linux_packages.sh lint PACKAGE...                lintian and rpmlint
-work=$(mktemp -d) || exit 1
-trap 'rm -rf "$work"' EXIT
 # shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
+work=$(mktemp -d) || fatal "no temporary folder"
+trap 'rm -rf "$work"' EXIT
 # The players' README: no pictures it cannot show, nothing of building.
 for_players() { ! grep -q -e '!\[' -e 'cmake' -e 'apt-get install -y' "$1"; }
 docs=share/doc/guess
@@ -49,7 +49,7 @@ version() { check test "$1" = "$release"; check named "$package" "guess$2$releas
 package=$1 release=${3:-}
 case $1 in
 install)
-    "$2" --install "$3" --prefix "$work/usr" >/dev/null || exit 1
+    "$2" --install "$3" --prefix "$work/usr" >/dev/null || fatal "the build could not be installed"
     tree_holds "$work/usr" bin share/applications/guess.desktop $icons/scalable/apps/guess.svg
     ;;
 *.deb)

@@ -28,16 +28,16 @@ for package in "$dist"/*.pkg.tar.zst; do
 done
 
 # pacman in a root of its own, which trusts the release's key alone.
-mkdir "$work/www" && cp -R "$dist/arch/." "$work/www" || exit 1
+mkdir "$work/www" && cp -R "$dist/arch/." "$work/www" || fatal "the repository could not be copied to serve"
 serve "$work/www"
 pacman_key() { quiet pacman-key --gpgdir "$work/keyring" "$@"; }
 trust() {  # trust KEYRING: each of its keys
     pacman_key --add "$1" && gpg --no-default-keyring --keyring "$1" --with-colons --list-keys |
         awk -F: '/^pub/ { key = 1 } /^fpr/ && key { print $10; key = 0 }' |
-        while read -r fingerprint; do pacman_key --lsign-key "$fingerprint" || exit 1; done
+        while read -r fingerprint; do pacman_key --lsign-key "$fingerprint" || return; done
 }
-mkdir -p "$work/root/var/lib/pacman" "$work/cache" "$work/hooks" && pacman_key --init && trust "$keyring" || exit 1
-cat >"$work/pacman.conf" <<END || exit 1
+mkdir -p "$work/root/var/lib/pacman" "$work/cache" "$work/hooks" && pacman_key --init && trust "$keyring" || fatal "no pacman keyring that trusts the release's key"
+cat >"$work/pacman.conf" <<END || fatal "no pacman.conf"
 [options]
 Architecture = $(uname -m)
 SigLevel = Required DatabaseRequired
@@ -54,8 +54,8 @@ check plays "$work/root/usr/bin/guess"
 
 # The next version at the same address, newer than the last.
 next_version pacman
-gpg --export next@guess.invalid >"$work/next.gpg" && trust "$work/next.gpg" || exit 1
-rm -rf "$work/www"/* && cp -R "$work/next-dist/arch/." "$work/www" || exit 1
+gpg --export next@guess.invalid >"$work/next.gpg" && trust "$work/next.gpg" || fatal "the next version's key could not be trusted"
+rm -rf "$work/www"/* && cp -R "$work/next-dist/arch/." "$work/www" || fatal "the next version could not be put in place"
 check quiet pacman_in -Syu
 check test "$(pacman_in -Q guess)" = "guess $next-1"
 

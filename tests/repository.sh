@@ -20,27 +20,27 @@
 #                               127.0.0.1, and sets `address` to its URL
 #   plays COMMAND...            a game of the program it runs, through a pipe,
 #                               is won by 5
-work=$(mktemp -d) || exit 1
+# shellcheck source=check.sh
+. "$(dirname "$0")/check.sh"
+work=$(mktemp -d) || fatal "no temporary folder"
 servers=''
 export GNUPGHOME="$work/gnupg"
 finish() { [ -z "$servers" ] || kill $servers 2>/dev/null; gpgconf --kill all; rm -rf "$work"; }
 trap finish EXIT
-# shellcheck source=check.sh
-. "$(dirname "$0")/check.sh"
 scripts=$(cd "$(dirname "$0")/../scripts" && pwd)
-mkdir -m 700 "$GNUPGHOME" || exit 1
-sources=$(ls "${dist:?}"/*.spdx) && sources=${sources%.spdx}.tar.gz || exit 1
-time=$(tar -xzOf "$sources" --wildcards '*/packaging/commit-time') || exit 1
+mkdir -m 700 "$GNUPGHOME" || fatal "no keyring folder"
+sources=$(ls "${dist:?}"/*.spdx) && sources=${sources%.spdx}.tar.gz || fatal "the release holds no SBOM to find its sources by"
+time=$(tar -xzOf "$sources" --wildcards '*/packaging/commit-time') || fatal "the sources hold no commit time"
 next=$(basename "$sources" .tar.gz | awk -F. '{ print substr($1, 7) "." $2 "." $3 + 1 }')
 
 make_key() {
     gpg --list-secret-keys "$1@guess.invalid" >/dev/null 2>&1 ||
-        quiet gpg --batch --passphrase '' --quick-gen-key "$1 <$1@guess.invalid>" ed25519 sign never || exit 1
+        quiet gpg --batch --passphrase '' --quick-gen-key "$1 <$1@guess.invalid>" ed25519 sign never || fatal "no key $1@guess.invalid"
 }
 next_version() {
     make_key next
     arch=$(uname -m) tree=$work/next-tree
-    rm -rf "$tree" && mkdir -p "$tree" "$work/next-dist" || exit 1
+    rm -rf "$tree" && mkdir -p "$tree" "$work/next-dist" || fatal "no folders for the next version"
     case $1 in
     # Its changelog's newest entry is the next version's, as dpkg-gencontrol
     # takes it from there.
@@ -61,19 +61,19 @@ next_version() {
         sed -e "s/^pkgver = .*/pkgver = $next-1/" -e '/^size = /d' "$tree/.PKGINFO" >"$work/next.PKGINFO" &&
         rm "$tree/.PKGINFO" "$tree/.MTREE" &&
         maker=pacman && set -- pacman "guess-$next-1-$arch.pkg.tar.zst" "$work/next.PKGINFO" ;;
-    esac || exit 1
+    esac || fatal "the next version's $1 package could not be made"
     format=$1 name=$2
     shift 2
     export SOURCE_DATE_EPOCH=$((time + 1)) GUESS_GPG_KEY=next@guess.invalid
     quiet bash "$scripts/pack.sh" "$format" "$tree" "$work/next-dist/$name" "$@" &&
-        quiet cmake -D DIST="$work/next-dist" -D VERSION="$next" -P "$scripts/make-$maker-repository.cmake" || exit 1
+        quiet cmake -D DIST="$work/next-dist" -D VERSION="$next" -P "$scripts/make-$maker-repository.cmake" || fatal "the next version's $1 package or repository could not be made"
     unset SOURCE_DATE_EPOCH GUESS_GPG_KEY
 }
 sign_as_other() {
     make_key other
     file=$1 output=$2
     shift 2
-    quiet gpg --batch --yes --local-user other@guess.invalid "$@" --output "$output" "$file" || exit 1
+    quiet gpg --batch --yes --local-user other@guess.invalid "$@" --output "$output" "$file" || fatal "$file could not be signed by another key"
 }
 serve() {
     rm -f "$work/port"

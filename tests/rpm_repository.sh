@@ -19,7 +19,7 @@ dist=$1 keyring=$2 key=$3
 
 rpm=$dist/rpm
 check test "$(cd "$rpm" && echo ./*)" = "$(cd "$dist" && echo ./*.rpm) ./repodata"
-mkdir "$work/rpmdb" && quiet rpmkeys --dbpath "$work/rpmdb" --import "$key" || exit 1
+mkdir "$work/rpmdb" && quiet rpmkeys --dbpath "$work/rpmdb" --import "$key" || fatal "rpm could not import the key"
 for package in "$dist"/*.rpm; do
     name=$(basename "$package")
     check cmp "$rpm/$name" "$package"
@@ -32,15 +32,15 @@ check test -z "$(find "$rpm/repodata" -name '*sqlite*' -o -name '*.db*')"
 check test -z "$(gzip -dc "$rpm"/repodata/*-primary.xml.gz | grep -o '<time file="[0-9]*"' | grep -v "\"$time\"")"
 
 # dnf and zypper, each in a root of its own, from the same address.
-mkdir "$work/www" && cp -R "$rpm/." "$work/www" || exit 1
+mkdir "$work/www" && cp -R "$rpm/." "$work/www" || fatal "the repository could not be copied to serve"
 serve "$work/www"
 # What a player adds, with this server's address in place of the release's,
 # and the key it is trusted with; and the next version's key too.
 next_version rpm
-gpg --export --armor next@guess.invalid >"$work/next.asc" || exit 1
+gpg --export --armor next@guess.invalid >"$work/next.asc" || fatal "the next version's key could not be exported"
 base=$(sed -n 's/^baseurl=//p' "$dist/guess.repo")
 mkdir -p "$work/dnf/repos" && sed -e "s|$base|$address|g" -e "s|^gpgkey=.*|gpgkey=file://$key file://$work/next.asc|" \
-    "$dist/guess.repo" >"$work/dnf/repos/guess.repo" || exit 1
+    "$dist/guess.repo" >"$work/dnf/repos/guess.repo" || fatal "no guess.repo for the test server"
 # dnf makes /run/user/UID, for gpg's sockets, where it can: as root, it
 # would make it for root, and Wine, which keeps its server there where that
 # folder is and elsewhere where not, would lose the server of a test beside
@@ -66,7 +66,7 @@ check quiet zypper_in install guess
 check plays "$work/zypper/usr/bin/guess"
 
 # The next version at the same address: both update to it.
-rm -rf "$work/www"/* && cp -R "$work/next-dist/rpm/." "$work/www" || exit 1
+rm -rf "$work/www"/* && cp -R "$work/next-dist/rpm/." "$work/www" || fatal "the next version could not be put in place"
 check quiet dnf_in --refresh upgrade
 check test "$(installed "$work/dnf/root")" = "$next"
 check quiet zypper_in --no-refresh refresh --force
@@ -75,13 +75,13 @@ check test "$(installed "$work/zypper")" = "$next"
 
 # A changed index, or one signed by another key, is refused.
 for mutation in changed other; do
-    rm -rf "$work/www"/* "$work/dnf/cache" "$work/dnf/root" "$work/zypper" && cp -R "$rpm/." "$work/www" || exit 1
+    rm -rf "$work/www"/* "$work/dnf/cache" "$work/dnf/root" "$work/zypper" && cp -R "$rpm/." "$work/www" || fatal "the repository could not be served again"
     primary=$(ls "$work"/www/repodata/*-primary.xml.gz)
     case $mutation in
     changed) gzip -dc "$primary" | sed 's|<summary>[^<]*|<summary>something else|' | gzip -9n >"$primary.new" &&
         mv "$primary.new" "$primary" ;;
     other) sign_as_other "$work/www/repodata/repomd.xml" "$work/www/repodata/repomd.xml.asc" --armor --detach-sign ;;
-    esac || exit 1
+    esac || fatal "the index could not be changed: $mutation"
     check refused dnf_in install guess
     zypper_in addrepo "$work/dnf/repos/guess.repo" >/dev/null 2>&1
     check refused zypper_in install guess

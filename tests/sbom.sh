@@ -9,26 +9,26 @@
 # follows from the tarball, no person. Other sources get another name.
 #   sbom.sh DIST
 dist=$1
-work=$(mktemp -d) || exit 1
-trap 'rm -rf "$work"' EXIT
 # shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
+work=$(mktemp -d) || fatal "no temporary folder"
+trap 'rm -rf "$work"' EXIT
 
-sbom=$(ls "$dist"/*.spdx) || exit 1
+sbom=$(ls "$dist"/*.spdx) || fatal "the release holds no SBOM"
 name=$(basename "${sbom%.spdx}")
 tarball=$dist/$name.tar.gz
 field() { sed -n "s/^$1: //p" "$2"; }
 for file in $(tar -tzf "$tarball" | grep -v '/$' | sed "s|^$name/||" | grep -v -e '^LICENSE' -e '^\.reuse/'); do
     check grep -qxF "FileName: ./$file" "$sbom"
 done
-time=$(tar -xzOf "$tarball" "$name/packaging/commit-time") || exit 1
+time=$(tar -xzOf "$tarball" "$name/packaging/commit-time") || fatal "$tarball holds no commit time"
 check test "$(field Created "$sbom")" = "$(date -u -d "@$time" +%Y-%m-%dT%H:%M:%SZ)"
 check grep -q "^Creator: " "$sbom"  # as SPDX asks
 check sh -c '! grep -q "^Creator: Person" "$1"' - "$sbom"
 check sh -c 'grep -q "^DocumentNamespace: https://spdx.org/spdxdocs/$2-[0-9a-f-]*$" "$1"' - "$sbom" "$name"
 
-tar -xzf "$tarball" -C "$work" && printf 'other sources\n' >"$work/$name.tar.gz" || exit 1
+tar -xzf "$tarball" -C "$work" && printf 'other sources\n' >"$work/$name.tar.gz" || fatal "the sources could not be unpacked"
 cmake -D SOURCE="$work/$name" -D TARBALL="$work/$name.tar.gz" -D OUTPUT="$work/other.spdx" \
-    -P "$(dirname "$0")/../scripts/make-sbom.cmake" || exit 1
+    -P "$(dirname "$0")/../scripts/make-sbom.cmake" || fatal "the SBOM of other sources could not be made"
 check test "$(field DocumentNamespace "$work/other.spdx")" != "$(field DocumentNamespace "$sbom")"
 exit $fail

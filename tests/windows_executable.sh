@@ -8,12 +8,12 @@
 # Windows shows, and says who made it.
 #   windows_executable.sh EXE
 exe=$1
-icons=$(mktemp -d) || exit 1
-trap 'rm -rf "$icons"' EXIT
 # shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
+icons=$(mktemp -d) || fatal "no temporary folder"
+trap 'rm -rf "$icons"' EXIT
 
-headers=$(objdump -p "$exe") || exit 1
+headers=$(objdump -p "$exe") || fatal "objdump could not read $exe"
 check test "$(printf '%s\n' "$headers" | sed -n 's/^Magic[[:space:]]*\([0-9a-f]*\).*/\1/p')" = 020b
 check test "$(printf '%s\n' "$headers" | sed -n 's/^Subsystem[[:space:]]*\([0-9a-f]*\).*/\1/p')" = 00000003
 # Loaded at a random address with 64-bit entropy, no code run from data, and
@@ -31,17 +31,17 @@ for dll in $dlls; do
     esac
 done
 
-resources=$(llvm-readobj --coff-resources "$exe") || exit 1
+resources=$(llvm-readobj --coff-resources "$exe") || fatal "llvm-readobj could not read $exe"
 manifests=$(printf '%s\n' "$resources" | grep -A4 'Type: MANIFEST (ID 24)' | grep -c 'Name: (ID 1)')
 check test "$manifests" = 1
 check grep -q 'level="asInvoker"' "$exe"
 check grep -q 'uiAccess="false"' "$exe"
 
-wrestool -x -t 14 -o "$icons" "$exe" || exit 1
+wrestool -x -t 14 -o "$icons" "$exe" || fatal "the icons could not be taken out of $exe"
 sizes=$(icotool -l "$icons"/* | sed -n 's/.*--width=\([0-9]*\).*/\1/p' | sort -n | paste -sd ' ' -)
 echo "icon sizes: $sizes"
 check test "$sizes" = "16 24 32 48 256"
-version=$(wrestool -x --raw -t 16 "$exe" | strings -el) || exit 1
+version=$(wrestool -x --raw -t 16 "$exe" | strings -el) || fatal "the version resource could not be taken out of $exe"
 value() { printf '%s\n' "$version" | sed -n "/^$1\$/{n;p;}"; }
 check test "$(value CompanyName)" = "The guess developers"
 check test "$(value LegalCopyright)" = "Copyright (c) 2026 The guess developers. MIT license."

@@ -16,11 +16,11 @@
 # PREFIX is a Wine prefix that nothing ran in (tests/wine.sh start FRESH).
 #   windows_packages.sh ZIP MSI VERSION PREFIX
 zip=$1 msi=$2 release=$3 prefix=$4
-work=$(mktemp -d) || exit 1
-wine() { "$(dirname "$0")/wine.sh" "$prefix" "$@"; }
-trap 'wine stop; rm -rf "$work"' EXIT
 # shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
+work=$(mktemp -d) || fatal "no temporary folder"
+wine() { "$(dirname "$0")/wine.sh" "$prefix" "$@"; }
+trap 'wine stop; rm -rf "$work"' EXIT
 cr=$(printf '\r')
 crlf() { [ -s "$1" ] && ! grep -qv "$cr\$" "$1"; }
 # Nothing a Windows player cannot see or use: no pictures, no other system.
@@ -35,7 +35,7 @@ signed() {  # signed FILE: by the certificate in it
 check test "$(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | LC_ALL=C sort | paste -sd ' ' -)" = \
     "LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt guess.exe"
 check sh -c '! zipinfo -v "$1" | grep -q "Unix UID"' - "$zip"
-unzip -q -d "$work/unzipped" "$zip" || exit 1
+unzip -q -d "$work/unzipped" "$zip" || fatal "$zip could not be unpacked"
 files=$(echo "$work"/unzipped/*)
 exe=$files/guess.exe
 for doc in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do check crlf "$files/$doc"; done
@@ -51,10 +51,10 @@ next=$(echo "$release" | awk -F. '{ print $1 "." $2 "." $3 + 1 }')
 newer=$work/newer.msi
 mkdir "$work/newer" && cp "$files"/* "$work/newer" && wrestool -x -t 14 -o "$work/newer/guess.ico" "$exe" &&
     quiet cmake -D STAGED="$work/newer" -D OUTPUT="$newer" -D VERSION="$next" -D VENDOR="$(version "$msi" Manufacturer)" \
-        -D DESCRIPTION=next -P "$(dirname "$0")/../scripts/make-msi.cmake" || exit 1
+        -D DESCRIPTION=next -P "$(dirname "$0")/../scripts/make-msi.cmake" || fatal "the next version's installer could not be made"
 
 # The installer, in a fresh prefix (made where none is given).
-wine start || exit 1
+wine start || fatal "Wine did not start"
 w() { wine run "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 install() {  # install /i|/x MSI: silently, as a deployment tool does
     (cd "$(dirname "$2")" && wine run msiexec "$1" "$(basename "$2")" /qn </dev/null >/dev/null 2>&1)

@@ -23,20 +23,26 @@ PATH=$PATH:/usr/lib/wine
 # makes in TMPDIR: in the prefix too, which goes with it.
 export XDG_DATA_HOME="$WINEPREFIX/xdg/data" XDG_CONFIG_HOME="$WINEPREFIX/xdg/config"
 export XDG_CACHE_HOME="$WINEPREFIX/xdg/cache" TMPDIR="$WINEPREFIX"
+# Wine's background services inherit the standard streams of whatever
+# starts them and would hold the tests' pipes open: they write to a log of
+# the prefix's, which a step that fails shows.
+log=$WINEPREFIX.log
+step() {
+    "$@" </dev/null >>"$log" 2>&1 || { echo "FAILED: $* (WINEPREFIX=$WINEPREFIX), which said:"; cat "$log"; exit 1; }
+}
 case "$1" in
 start)
     mkdir -p "$WINEPREFIX"
     "$0" "$WINEPREFIX" stop  # one left from an interrupted run would refuse a new start
-    # Wine's background services inherit the standard streams of whatever
-    # starts them and would hold the tests' pipes open: give them /dev/null.
     if [ -n "${2:-}" ]; then
         # Whole on disk once its server has ended, as it does when idle.
-        wine64 cmd /c exit </dev/null >/dev/null 2>&1
-        wineserver -w </dev/null >/dev/null 2>&1
-        rm -rf "$2" && cp -a "$WINEPREFIX" "$2"
+        step wine64 cmd /c exit
+        step wineserver -w
+        step rm -rf "$2"
+        step cp -a "$WINEPREFIX" "$2"
     fi
-    wineserver -p </dev/null >/dev/null 2>&1
-    wine64 cmd /c exit </dev/null >/dev/null 2>&1
+    step wineserver -p
+    step wine64 cmd /c exit
     ;;
 run)
     shift
