@@ -14,6 +14,9 @@
 #                        GUESS_DOWNLOAD_URL in the environment, or ""
 #   GUESS_NAMED_ADDRESS  the same, or, for what must name one, the README's
 #                        placeholder
+#   GUESS_VERSIONED      what the name of a file of one version matches:
+#                        guess-VERSION or guess_VERSION, then - _ or .
+#                        (CMAKE_MATCH_1 is the version)
 set(GUESS_ABOUT "A one-shot number-guessing game for the console")
 string(REGEX REPLACE "^A " "" GUESS_SUMMARY "${GUESS_ABOUT}")
 string(JOIN "" GUESS_DESCRIPTION
@@ -29,3 +32,4 @@ set(GUESS_NAMED_ADDRESS ${GUESS_ADDRESS})
 if(NOT GUESS_ADDRESS)
     set(GUESS_NAMED_ADDRESS https://example.org/guess/)
 endif()
+set(GUESS_VERSIONED "^guess[-_]([0-9]+[.][0-9]+[.][0-9]+)[-_.]")

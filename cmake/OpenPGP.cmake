@@ -11,6 +11,7 @@
 #                                        options HOW say (--detach-sign,
 #                                        --clearsign, --armor)
 #   guess_openpgp_export(OUTPUT HOW...)  the key's public half
+#   guess_openpgp_fingerprint(VARIABLE)  the key's fingerprint
 include_guard(GLOBAL)
 set(GUESS_OPENPGP_KEY "$ENV{GUESS_GPG_KEY}")
 if(GUESS_OPENPGP_KEY)
@@ -30,4 +31,11 @@ function(guess_openpgp_export output)
         execute_process(COMMAND ${GUESS_GPG} --batch ${ARGN} --export ${GUESS_OPENPGP_KEY}
             OUTPUT_FILE ${output} COMMAND_ERROR_IS_FATAL ANY)
     endif()
+endfunction()
+
+function(guess_openpgp_fingerprint variable)
+    execute_process(COMMAND ${GUESS_GPG} --batch --with-colons --fingerprint ${GUESS_OPENPGP_KEY}
+        OUTPUT_VARIABLE keys COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX MATCH "\nfpr:+([0-9A-F]+):" found "${keys}")
+    set(${variable} ${CMAKE_MATCH_1} PARENT_SCOPE)
 endfunction()

@@ -18,7 +18,6 @@ cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tool.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/About.cmake)
 guess_find_program(MSIINFO msiinfo msitools)
-set(url ${GUESS_NAMED_ADDRESS})
 set(PACKAGE_IDENTIFIER GuessDevelopers.Guess)
 set(MANIFEST_VERSION 1.10.0)
 set(templates ${CMAKE_CURRENT_LIST_DIR}/../packaging/windows)
@@ -30,7 +29,7 @@ string(REGEX REPLACE "\\.msi$" ".zip" zip ${msi})
 
 # winget: the installer's address, SHA-256 (as winget writes it, in capitals)
 # and ProductCode; the day of the commit.
-set(INSTALLER_URL ${url}${msi})
+set(INSTALLER_URL ${GUESS_NAMED_ADDRESS}${msi})
 file(SHA256 ${DIST}/${msi} INSTALLER_SHA256)
 string(TOUPPER ${INSTALLER_SHA256} INSTALLER_SHA256)
 execute_process(COMMAND ${MSIINFO} export ${DIST}/${msi} Property
@@ -41,17 +40,16 @@ string(TIMESTAMP RELEASE_DATE "%Y-%m-%d" UTC)
 string(SUBSTRING ${PACKAGE_IDENTIFIER} 0 1 letter)
 string(TOLOWER ${letter} letter)
 string(REPLACE "." "/" path ${PACKAGE_IDENTIFIER})
-set(winget ${DIST}/winget/manifests/${letter}/${path}/${VERSION})
-file(REMOVE_RECURSE ${DIST}/winget ${DIST}/scoop)
+set(winget ${DIST}/winget/manifests/${letter}/${path}/${VERSION})  # beside the earlier versions'
 configure_file(${templates}/winget/version.yaml.in ${winget}/${PACKAGE_IDENTIFIER}.yaml @ONLY)
 configure_file(${templates}/winget/installer.yaml.in ${winget}/${PACKAGE_IDENTIFIER}.installer.yaml @ONLY)
 configure_file(${templates}/winget/locale.yaml.in ${winget}/${PACKAGE_IDENTIFIER}.locale.en-US.yaml @ONLY)
 
 # Scoop: the .zip's address, SHA-256 and folder; and how to find and fetch
 # the next version: the address with the version left to fill in, and the
-# folder that lists the versions (or their files, where they are in one).
-set(HOMEPAGE ${url})
-set(ZIP_URL ${url}${zip})
+# page at the address, on which the last name of a Windows .zip is the
+# newest's (scripts/make-site.cmake).
+set(ZIP_URL ${GUESS_NAMED_ADDRESS}${zip})
 file(SHA256 ${DIST}/${zip} ZIP_SHA256)
 string(REGEX REPLACE "\\.zip$" "" ZIP_FOLDER ${zip})
 string(REPLACE "${VERSION}" "$version" AUTOUPDATE_URL ${ZIP_URL})
@@ -60,10 +58,4 @@ string(REPLACE "${VERSION}" "$version" AUTOUPDATE_FOLDER ${ZIP_FOLDER})
 string(REPLACE "${VERSION}" "VERSION" CHECKVER_REGEX ${zip})
 string(REPLACE "." "\\\\." CHECKVER_REGEX ${CHECKVER_REGEX})
 string(REPLACE "VERSION" "([\\\\d.]+)" CHECKVER_REGEX ${CHECKVER_REGEX})
-string(FIND ${url} "/${VERSION}/" at)
-if(at GREATER -1)
-    string(SUBSTRING ${url} 0 ${at} HOMEPAGE)
-    set(HOMEPAGE ${HOMEPAGE}/)
-    set(CHECKVER_REGEX "([\\\\d.]+)/")
-endif()
 configure_file(${templates}/scoop.json.in ${DIST}/scoop/guess.json @ONLY)

@@ -3,26 +3,35 @@
 
 # Makes the Arch repositories of a release, arch/ARCH/ in DIST, which
 # pacman takes each new version from once a player has added them (as
-# `Server = .../arch/$arch`): every Arch package in DIST, in the folder of
-# its architecture, and the database of each (guess.db, with the list of
-# files, guess.files), its members dated with the commit's time
-# (SOURCE_DATE_EPOCH). With GUESS_GPG_KEY from the environment, each package
-# and database is signed (NAME.sig), as pacman asks of a repository it
-# trusts.
+# `Server = .../arch/$arch`): every Arch package in DIST, of every version,
+# in the folder of its architecture, and the database of each (guess.db,
+# with the list of files, guess.files), which names the newest, as a
+# pacman repository names one version of a package; its members are dated
+# with the commit's time (SOURCE_DATE_EPOCH). The earlier versions stay, for
+# a client whose database is older, and for `pacman -U` of one. With
+# GUESS_GPG_KEY from the environment, each package is signed as it is first
+# published, and each database (NAME.sig), as pacman asks of a repository
+# it trusts.
 #   cmake -D DIST=DIR -P make-pacman-repository.cmake
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/OpenPGP.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Tool.cmake)
 guess_find_program(REPO_ADD repo-add pacman-package-manager)
 
-file(REMOVE_RECURSE ${DIST}/arch)
+file(GLOB databases ${DIST}/arch/*/guess.*)  # made again, of every version
+if(databases)
+    file(REMOVE ${databases})
+endif()
 file(GLOB packages RELATIVE ${DIST} ${DIST}/*.pkg.tar.zst)
+list(SORT packages COMPARE NATURAL)  # each version after the one before it: the last added is named
 foreach(package IN LISTS packages)
     string(REGEX REPLACE ".*-([^-]+)\\.pkg\\.tar\\.[a-z]+$" "\\1" architecture ${package})
     set(repository ${DIST}/arch/${architecture})
     file(COPY ${DIST}/${package} DESTINATION ${repository})
     # Signed before repo-add, which puts the signature in the database.
-    guess_openpgp_sign(${repository}/${package} ${repository}/${package}.sig --detach-sign)
+    if(NOT EXISTS ${repository}/${package}.sig)
+        guess_openpgp_sign(${repository}/${package} ${repository}/${package}.sig --detach-sign)
+    endif()
     execute_process(COMMAND ${REPO_ADD} --quiet guess.db.tar.gz ${package}
         WORKING_DIRECTORY ${repository} OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 endforeach()

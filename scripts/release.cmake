@@ -4,13 +4,15 @@
 # Makes a release, always of a source tarball: the commit checked out's,
 # made here, or one released before (FROM), to make it again. Of the
 # tarball's sources, unpacked in a folder of the release's own: the SBOM;
-# every product, built and packed once by its workflow preset (a workflow
-# that does not test), in its own new folder; then, of the packages they
-# made, the manifests of Windows' package managers, the repositories, and
-# the checksums of it all, signed where keys are given. Nothing of the
-# checkout's build folders, nor of the caller's compiler flags, reaches a
-# product. It runs no test: scripts/check-release.sh checks what it made.
-#   cmake [-D DIST=DIR] [-D FROM=guess-VERSION.tar.gz] -P scripts/release.cmake
+# every product, built and packed once by its preset, in its own new
+# folder; then the website that publishes the packages they made
+# (scripts/publish.cmake): with EARLIER, the site as it is published, every
+# earlier version's files too; the manifests of Windows' package managers,
+# the repositories and the page, of every version; and the checksums of it
+# all, signed where keys are given. Nothing of the checkout's build
+# folders, nor of the caller's compiler flags, reaches a product. It runs no
+# test: scripts/check-release.sh checks what it made.
+#   cmake [-D DIST=DIR] [-D FROM=guess-VERSION.tar.gz] [-D EARLIER=DIR] -P scripts/release.cmake
 # DIST is dist/ at the top of the checkout unless given. Everything carries
 # the commit's time (SOURCE_DATE_EPOCH). The keys come from the environment,
 # so that no secret is on a command line or in a cache:
@@ -18,7 +20,8 @@
 #   GUESS_AUTHENTICODE_PASSWORD  program and its installer are signed
 #   GUESS_GPG_KEY                a key in the caller's keyring (GNUPGHOME is
 #                                respected): the RPM packages, SHA256SUMS.asc
-#                                and the signatures of the repositories
+#                                and the signatures of the repositories; and
+#                                the key EARLIER is checked with
 # The address where its folder will be published, which its page, its
 # install script and the manifests of Windows' package managers name, is
 # GUESS_DOWNLOAD_URL, in the environment (https://example.org/guess/, say).
@@ -32,10 +35,14 @@ include(${top}/cmake/OpenPGP.cmake)
 
 # Refused before anything is made: a tree with changes, which is no commit;
 # keys that are not there (a PKCS#12 file, made absolute for the builds,
-# which run elsewhere; a secret key in the keyring). A wrong password of the
-# PKCS#12 file stops the release where the Windows program is signed.
+# which run elsewhere; a secret key in the keyring); and an EARLIER that is
+# not what it was published as, or that holds this version or a newer one.
+# A wrong password of the PKCS#12 file stops the release where the Windows
+# program is signed.
 if(FROM)
     get_filename_component(FROM ${FROM} ABSOLUTE)
+    get_filename_component(name ${FROM} NAME)
+    string(REGEX REPLACE "\\.tar\\.gz$" "" name ${name})
 else()
     include(${top}/cmake/Tool.cmake)
     guess_find_program(GIT git git)
@@ -47,7 +54,10 @@ else()
     if(changed)
         message(FATAL_ERROR "The working tree has uncommitted changes to tracked files; a release is made of a commit. Commit or stash them first:\n${changed}")
     endif()
+    file(STRINGS ${top}/CMakeLists.txt version REGEX "^ +VERSION [0-9.]+$")  # project()'s
+    string(REGEX REPLACE ".* " "guess-" name "${version}")
 endif()
+string(REGEX REPLACE "^guess-" "" version ${name})
 set(pfx "$ENV{GUESS_AUTHENTICODE_PFX}")
 if(pfx)
     get_filename_component(pfx ${pfx} ABSOLUTE)
@@ -61,6 +71,45 @@ if(GUESS_OPENPGP_KEY)
         RESULT_VARIABLE no_key OUTPUT_QUIET ERROR_QUIET)
     if(no_key)
         message(FATAL_ERROR "GUESS_GPG_KEY names no secret key in the keyring: ${GUESS_OPENPGP_KEY}")
+    endif()
+endif()
+if(EARLIER)
+    # Checked as a player's system checks it: SHA256SUMS signed by the
+    # release's key, and every file as SHA256SUMS says.
+    get_filename_component(EARLIER ${EARLIER} ABSOLUTE)
+    if(EARLIER STREQUAL DIST)
+        message(FATAL_ERROR "DIST is EARLIER, which is only read: make the new site in a folder of its own")
+    elseif(NOT GUESS_OPENPGP_KEY)
+        message(FATAL_ERROR "EARLIER is checked with the release's key, and GUESS_GPG_KEY names none")
+    endif()
+    guess_openpgp_fingerprint(fingerprint)
+    execute_process(COMMAND ${GUESS_GPG} --batch --status-fd 1 --verify SHA256SUMS.asc SHA256SUMS
+        WORKING_DIRECTORY ${EARLIER} OUTPUT_VARIABLE status ERROR_VARIABLE said)
+    if(NOT status MATCHES "\\[GNUPG:\\] VALIDSIG [^\n]*${fingerprint}")
+        message(FATAL_ERROR "${EARLIER}/SHA256SUMS has no good signature by the release's key, ${fingerprint}: "
+            "it is no release published with it.\n${said}")
+    endif()
+    execute_process(COMMAND sha256sum --check --strict --quiet SHA256SUMS WORKING_DIRECTORY ${EARLIER}
+        RESULT_VARIABLE changed OUTPUT_VARIABLE said ERROR_VARIABLE said)
+    if(changed)
+        message(FATAL_ERROR "${EARLIER} is not as its SHA256SUMS says it was published:\n${said}")
+    endif()
+    # A version once published never changes, and the newest stays newest.
+    include(${top}/cmake/About.cmake)
+    file(STRINGS ${EARLIER}/SHA256SUMS files)
+    set(newest 0)
+    foreach(file IN LISTS files)
+        string(REGEX REPLACE "^[0-9a-f]+  " "" file "${file}")
+        if(file MATCHES "${GUESS_VERSIONED}" AND CMAKE_MATCH_1 VERSION_GREATER newest)
+            set(newest ${CMAKE_MATCH_1})
+        endif()
+    endforeach()
+    if(newest VERSION_GREATER version)
+        message(FATAL_ERROR "${EARLIER} holds version ${newest}, newer than ${version}: a release over it is newer "
+            "than its newest.")
+    elseif(newest VERSION_EQUAL version)
+        message(FATAL_ERROR "${EARLIER} holds version ${version} already, and a version once published never changes: "
+            "raise the version (docs/releasing.md).")
     endif()
 endif()
 
@@ -85,13 +134,9 @@ endfunction()
 # (.gitattributes); its bytes depend on the commit alone, not on the
 # caller's git settings.
 if(FROM)
-    get_filename_component(name ${FROM} NAME)
-    string(REGEX REPLACE "\\.tar\\.gz$" "" name ${name})
     file(COPY_FILE ${FROM} ${out}/${name}.tar.gz)
     set(commit ${FROM})
 else()
-    file(STRINGS ${top}/CMakeLists.txt version REGEX "^ +VERSION [0-9.]+$")  # project()'s
-    string(REGEX REPLACE ".* " "guess-" name "${version}")
     execute_process(COMMAND ${GIT} -C ${top} -c tar.umask=0022 -c core.autocrlf=false archive --format=tar
             --prefix=${name}/ HEAD
         COMMAND gzip -9n OUTPUT_FILE ${out}/${name}.tar.gz COMMAND_ERROR_IS_FATAL ANY)
@@ -160,16 +205,10 @@ foreach(product IN LISTS products)
     message(STATUS "${product}: ${packages}")
 endforeach()
 
-# Published beside the packages, of them: the manifests of Windows' package
-# managers, the repositories, the website; then the checksums of everything.
-string(REGEX REPLACE "^guess-" "" version ${name})
-foreach(maker manifests apt-repository rpm-repository pacman-repository site checksums)
-    set(arguments -D DIST=${out})
-    if(maker MATCHES "^(manifests|apt-repository|site)$")  # of this version
-        list(APPEND arguments -D VERSION=${version})
-    endif()
-    step("the ${maker}" ${work} ${CMAKE_COMMAND} ${arguments} -P ${top}/scripts/make-${maker}.cmake)
-endforeach()
+# Published as a website, with the earlier versions' files where EARLIER
+# is given.
+step("the website" ${work} ${CMAKE_COMMAND} -D DIST=${out} -D VERSION=${version} -D EARLIER=${EARLIER}
+    -P ${top}/scripts/publish.cmake)
 
 # Into DIST, in place of what an earlier release put there (as its
 # checksums list it), the checksums last: until they are there, DIST holds
