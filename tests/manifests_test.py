@@ -2,17 +2,20 @@
 # SPDX-License-Identifier: MIT
 
 """The winget and Scoop manifests of a release (scripts/make-manifests.cmake),
-of the Windows packages it ships, for the address they name; and made again
-of the same packages for an address that holds the version, which Scoop's
-checkver reads otherwise. The YAML parses, with the
-release date as text, as winget reads it; the three winget files agree, and
-each manager finds the fields it requires; the addresses, hashes and the
-installer's ProductCode are true to the files; Scoop's checkver finds the
-version and its autoupdate gives back this one's address. Each mutation of a
-file (a wrong hash, a missing field, another version) must be found. No
-winget or Scoop runs here: what they would do with the files is not shown.
+of the Windows packages it ships, for the address the release names
+(GUESS_DOWNLOAD_URL, as the release was made with, or the README's
+placeholder). The YAML parses, with the release date as text, as winget
+reads it; the three winget files agree, and each manager finds the fields
+it requires; the addresses, hashes and the installer's ProductCode are true
+to the files; Scoop's checkver finds the release's version on its page, and
+its autoupdate gives back this one's address. Each mutation of a file (a
+wrong hash, a missing field, another version) must be found. On the site
+that the next release publishes over it (tests/history.sh), every version's
+manifests stay true to the files at their addresses, and checkver finds the
+next version. No winget or Scoop runs here: what they would do with the
+files is not shown.
 
-    manifests_test.py DIST
+    manifests_test.py DIST HISTORY
 """
 
 import datetime
@@ -42,21 +45,30 @@ def sha256(path):
         return hashlib.sha256(file.read()).hexdigest()
 
 
+def checkver_finds(dist, checkver):
+    """The version that Scoop's checkver finds on the page in DIST: the
+    first match of its regular expression, or the last (reverse)."""
+    with open(os.path.join(dist, "index.html"), encoding="utf-8") as page:
+        found = re.findall(str(checkver.get("regex")), page.read())
+    return found and found[-1 if checkver.get("reverse") else 0]
+
+
 def problems(dist, url, args):
-    """What is wrong with the manifests in DIST for the address URL, as a list of words."""
+    """What is wrong with the manifests in DIST of the version args["version"]
+    for the address URL, as a list of words."""
     found = []
 
     def expect(what, value, wanted):
         if value != wanted:
             found.append(f"{what}: {value!r}, not {wanted!r}")
 
-    msi = next(name for name in os.listdir(dist) if name.endswith(".msi"))
+    msi = os.path.basename(glob.glob(os.path.join(dist, f"guess-{args['version']}-windows-*.msi"))[0])
     zip_name = msi[: -len(".msi")] + ".zip"
 
     # winget: three files in the folders of winget's public list.
     manifests = {}
     for root, _, names in os.walk(os.path.join(dist, "winget")):
-        for name in names:
+        for name in names if os.path.basename(root) == args["version"] else ():
             with open(os.path.join(root, name), encoding="utf-8") as file:
                 text = file.read()
             try:
@@ -124,11 +136,8 @@ def problems(dist, url, args):
     if f"{folder}/{scoop.get('bin')}" not in members:
         found.append(f"scoop: bin {scoop.get('bin')!r} is not in {zip_name}")
     checkver = scoop.get("checkver", {})
-    listing = f'<a href="{args["version"]}/">{args["version"]}/</a> <a href="{zip_name}">{zip_name}</a>'
-    if not url.startswith(str(checkver.get("url"))) or not re.search(str(checkver.get("regex")), listing):
-        found.append(f"scoop checkver: {checkver!r} finds no version at {url}")
-    elif re.search(checkver["regex"], listing).group(1) != args["version"]:
-        found.append(f"scoop checkver: {checkver!r} finds another version")
+    expect("scoop checkver's page", checkver.get("url"), url)
+    expect("the version scoop checkver finds", checkver_finds(dist, checkver), args["version"])
     update = scoop.get("autoupdate", {}).get("architecture", {}).get("64bit", {})
     for field in ("url", "extract_dir"):
         expect(f"scoop autoupdate {field}", str(update.get(field)).replace("$version", args["version"]),
@@ -148,46 +157,41 @@ def flip(match):
 
 
 def windows_packages(dist, into):
-    """A folder with the release's installer and .zip alone."""
+    """A folder with the release's installers and .zip files and its page alone."""
     os.mkdir(into)
     for name in os.listdir(dist):
-        if name.endswith((".msi", ".zip")):
+        if name.endswith((".msi", ".zip")) or name == "index.html":
             shutil.copy(os.path.join(dist, name), into)
 
 
+def release_of(dist):
+    """The version of the release in DIST, the newest of its sources, and its day."""
+    sources = max(glob.glob(os.path.join(dist, "guess-*.spdx")),
+                  key=lambda path: [int(number) for number in re.findall(r"\d+", os.path.basename(path))])
+    sources = sources[: -len(".spdx")] + ".tar.gz"
+    time = subprocess.run(["tar", "-xzOf", sources, "--wildcards", "*/packaging/commit-time"],
+                          capture_output=True, text=True, check=True).stdout.strip()
+    day = datetime.datetime.fromtimestamp(int(time), datetime.timezone.utc).strftime("%Y-%m-%d")
+    return {"version": os.path.basename(sources)[len("guess-"):-len(".tar.gz")], "date": day}
+
+
 class Manifests(unittest.TestCase):
-    args = None
+    dist = history = None
 
     @classmethod
     def setUpClass(cls):
         cls.work = tempfile.mkdtemp()
-        dist = cls.args["dist"]
-        cls.args["version"] = msi_property(glob.glob(os.path.join(dist, "*.msi"))[0], "ProductVersion")
-        sources = glob.glob(os.path.join(dist, "*.spdx"))[0][: -len(".spdx")] + ".tar.gz"
-        time = subprocess.run(["tar", "-xzOf", sources, "--wildcards", "*/packaging/commit-time"],
-                              capture_output=True, text=True, check=True).stdout.strip()
-        cls.args["date"] = datetime.datetime.fromtimestamp(int(time), datetime.timezone.utc).strftime("%Y-%m-%d")
-        # The address they name (what the three winget files say), and one with the version in it.
-        named = {}
-        for root, _, names in os.walk(os.path.join(dist, "winget")):
-            for name in names:
-                with open(os.path.join(root, name), encoding="utf-8") as file:
-                    named.update(yaml.safe_load(file))
-        cls.args["url"] = named["Installers"][0]["InstallerUrl"].rsplit("/", 1)[0] + "/"
-        cls.versioned_url = f"{cls.args['url']}{cls.args['version']}/"
-        cls.versioned = os.path.join(cls.work, "versioned")
-        windows_packages(dist, cls.versioned)
-        subprocess.run(["cmake", f"-DDIST={cls.versioned}",
-                        "-P", os.path.join(os.path.dirname(__file__), "..", "scripts", "make-manifests.cmake")],
-                       env=dict(os.environ, SOURCE_DATE_EPOCH=time, GUESS_DOWNLOAD_URL=cls.versioned_url), check=True)
+        cls.args = release_of(cls.dist)
+        # The address the release names: the one it was made for, or the README's.
+        cls.url = os.environ.get("GUESS_DOWNLOAD_URL") or "https://example.org/guess/"
+        cls.url += "" if cls.url.endswith("/") else "/"
 
     @classmethod
     def tearDownClass(cls):
         shutil.rmtree(cls.work)
 
     def test_true_to_the_release(self):
-        self.assertEqual(problems(self.args["dist"], self.args["url"], self.args), [])
-        self.assertEqual(problems(self.versioned, self.versioned_url, self.args), [])
+        self.assertEqual(problems(self.dist, self.url, self.args), [])
 
     def test_each_mutation_is_found(self):
         installer = "GuessDevelopers.Guess.installer.yaml"
@@ -206,9 +210,9 @@ class Manifests(unittest.TestCase):
             with self.subTest(what):
                 mutated = os.path.join(self.work, "mutated")
                 shutil.rmtree(mutated, ignore_errors=True)
-                windows_packages(self.args["dist"], mutated)
+                windows_packages(self.dist, mutated)
                 for folder in ("winget", "scoop"):
-                    shutil.copytree(os.path.join(self.args["dist"], folder), os.path.join(mutated, folder))
+                    shutil.copytree(os.path.join(self.dist, folder), os.path.join(mutated, folder))
                 path = next(os.path.join(root, name) for root, _, names in os.walk(mutated) if name in names)
                 with open(path, encoding="utf-8") as file:
                     text = file.read()
@@ -216,9 +220,32 @@ class Manifests(unittest.TestCase):
                 self.assertNotEqual(changed, text, "the mutation changes nothing")
                 with open(path, "w", encoding="utf-8") as file:
                     file.write(changed)
-                self.assertNotEqual(problems(mutated, self.args["url"], self.args), [])
+                self.assertNotEqual(problems(mutated, self.url, self.args), [])
+
+    def test_every_version_stays(self):
+        # On the next release's site, as published: every version's winget
+        # manifests, and the release's Scoop manifest, name files there whose
+        # checksums they carry; the newest is what checkver finds.
+        site = os.path.join(self.history, "next")
+        with open(os.path.join(self.history, "earlier", "scoop", "guess.json"), encoding="utf-8") as file:
+            bits = json.load(file)["architecture"]["64bit"]
+        named = {bits["url"]: bits["hash"]}
+        for root, _, names in os.walk(os.path.join(site, "winget")):
+            for name in names:
+                with open(os.path.join(root, name), encoding="utf-8") as file:
+                    for installer in yaml.safe_load(file).get("Installers", ()):
+                        named[installer["InstallerUrl"]] = installer["InstallerSha256"].lower()
+        self.assertEqual(len(named), 3)  # the release's .zip, and both installers
+        for url, digest in named.items():
+            with self.subTest(url):
+                self.assertTrue(url.startswith(self.url))
+                self.assertEqual(sha256(os.path.join(site, url[len(self.url):])), digest)
+        with open(os.path.join(site, "scoop", "guess.json"), encoding="utf-8") as file:
+            checkver = json.load(file)["checkver"]
+        major, minor, patch = self.args["version"].split(".")
+        self.assertEqual(checkver_finds(site, checkver), f"{major}.{minor}.{int(patch) + 1}")
 
 
 if __name__ == "__main__":
-    Manifests.args = {"dist": sys.argv[1]}
+    Manifests.dist, Manifests.history = sys.argv[1:3]
     unittest.main(argv=sys.argv[:1])

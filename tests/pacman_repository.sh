@@ -3,15 +3,19 @@
 # SPDX-License-Identifier: MIT
 
 # The Arch repositories of a release (scripts/make-pacman-repository.cmake):
-# one for each architecture, each package as the release ships it at its
-# top, with its signature, and a database dated with the commit's time and
-# signed. Served as a static web server serves them, pacman, with a root
-# and a keyring of its own that trust KEYRING alone and require signed
-# databases and packages, installs the package for this machine, which
-# plays; then takes the next version, put at the same address. A database
-# signed by another key is refused.
-#   pacman_repository.sh DIST KEYRING
-dist=$1 keyring=$2
+# one for each architecture, each package as the site ships it at its top,
+# of every version, with its signature, and a database dated with the
+# commit's time and signed. Served as a static web server serves the site,
+# pacman, with a root and a keyring of its own that trust KEYRING alone
+# (and the tests' key, which signs the next release: tests/history.sh) and
+# require signed databases and packages, installs the package for this
+# machine, which plays. Then the next release is uploaded at the same
+# address (scripts/upload.sh): the database of before it still fetches its
+# package, an update takes the next version, and the release's package is
+# still there to install by its address. A database signed by another key
+# is refused.
+#   pacman_repository.sh DIST KEYRING HISTORY
+dist=$1 keyring=$2 history=$3
 # shellcheck source=repository.sh
 . "$(dirname "$0")/repository.sh"
 
@@ -28,21 +32,22 @@ for package in "$dist"/*.pkg.tar.zst; do
 done
 
 # pacman in a root of its own, which trusts the release's key alone.
-mkdir "$work/www" && cp -R "$dist/arch/." "$work/www" || fatal "the repository could not be copied to serve"
+cp -R "$dist" "$work/www" || fatal "the release could not be copied to serve"
 serve "$work/www"
 pacman_key() { quiet pacman-key --gpgdir "$work/keyring" "$@"; }
 trust() {  # trust KEYRING: each of its keys
-    pacman_key --add "$1" && gpg --no-default-keyring --keyring "$1" --with-colons --list-keys |
+    pacman_key --add "$1" && gpg --no-default-keyring --keyring "$1" --with-colons --list-keys 2>/dev/null |
         awk -F: '/^pub/ { key = 1 } /^fpr/ && key { print $10; key = 0 }' |
         while read -r fingerprint; do pacman_key --lsign-key "$fingerprint" || return; done
 }
-mkdir -p "$work/root/var/lib/pacman" "$work/cache" "$work/hooks" && pacman_key --init && trust "$keyring" || fatal "no pacman keyring that trusts the release's key"
+mkdir -p "$work/root/var/lib/pacman" "$work/cache" "$work/hooks" && pacman_key --init && trust "$keyring" &&
+    trust "$key" || fatal "no pacman keyring that trusts the release's key and the tests'"
 cat >"$work/pacman.conf" <<END || fatal "no pacman.conf"
 [options]
 Architecture = $(uname -m)
 SigLevel = Required DatabaseRequired
 [guess]
-Server = $address\$arch
+Server = ${address}arch/\$arch
 END
 pacman_in() {
     pacman --config "$work/pacman.conf" --root "$work/root" --dbpath "$work/root/var/lib/pacman" \
@@ -52,15 +57,17 @@ pacman_in() {
 check quiet pacman_in -Sy guess
 check plays "$work/root/usr/bin/guess"
 
-# The next version at the same address, newer than the last.
-next_version pacman
-gpg --export next@guess.invalid >"$work/next.gpg" && trust "$work/next.gpg" || fatal "the next version's key could not be trusted"
-rm -rf "$work/www"/* && cp -R "$work/next-dist/arch/." "$work/www" || fatal "the next version could not be put in place"
+package=guess-$version-1-$(uname -m).pkg.tar.zst
+upload "$history/next" "$work/www"
+rm -f "$work/cache"/* && check quiet pacman_in -S guess  # by the database of before the upload
+check cmp "$work/cache/$package" "$dist/$package"
 check quiet pacman_in -Syu
 check test "$(pacman_in -Q guess)" = "guess $next-1"
+check quiet pacman_in -U "${address}arch/$(uname -m)/$package"
+check test "$(pacman_in -Q guess)" = "guess $version-1"
 
 # A database signed by another key is refused.
-for file in "$work"/www/*/guess.db; do
+for file in "$work"/www/arch/*/guess.db; do
     sign_as_other "$file" "$file.sig" --detach-sign
 done
 rm -rf "$work/root/var/lib/pacman/sync"

@@ -2,21 +2,20 @@
 # SPDX-FileCopyrightText: 2026 The guess developers
 # SPDX-License-Identifier: MIT
 
-# The source SBOM of a release (scripts/make-sbom.cmake):
-# it names every file of the source tarball (but the licenses' own texts
-# and where REUSE is told of the files that cannot say theirs), and carries
-# nothing of when or by whom it was made: the commit's time, a name that
-# follows from the tarball, no person. Other sources get another name.
-#   sbom.sh DIST
-dist=$1
+# The source SBOM of a release (scripts/make-sbom.cmake), SBOM, beside its
+# source tarball: it names every file of the tarball (but the licenses' own
+# texts and where REUSE is told of the files that cannot say theirs), and
+# carries nothing of when or by whom it was made: the commit's time, a name
+# that follows from the tarball, no person. Other sources get another name.
+#   sbom.sh SBOM
 # shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
 work=$(mktemp -d) || fatal "no temporary folder"
 trap 'rm -rf "$work"' EXIT
 
-sbom=$(ls "$dist"/*.spdx) || fatal "the release holds no SBOM"
+sbom=$1
 name=$(basename "${sbom%.spdx}")
-tarball=$dist/$name.tar.gz
+tarball=${sbom%.spdx}.tar.gz
 field() { sed -n "s/^$1: //p" "$2"; }
 for file in $(tar -tzf "$tarball" | grep -v '/$' | sed "s|^$name/||" | grep -v -e '^LICENSE' -e '^\.reuse/'); do
     check grep -qxF "FileName: ./$file" "$sbom"

@@ -17,8 +17,8 @@ what is the same in every engine (the script's size, the icon's pixels),
 and what WebKit's WebDriver session cannot show (see WebKit.skips) are
 checked in Chromium alone.
 
-    web_test.py chromium CHROMIUM CHROMEDRIVER RELEASE_DIR
-    web_test.py webkit XVFB WEBKITWEBDRIVER RELEASE_DIR
+    web_test.py chromium CHROMIUM CHROMEDRIVER RELEASE_DIR KEYRING
+    web_test.py webkit XVFB WEBKITWEBDRIVER RELEASE_DIR KEYRING
 """
 
 import collections
@@ -256,6 +256,7 @@ class Page(unittest.TestCase):
     engine = None
     browser = None
     site_dir = None
+    keyring = None
     page_dir = None
     next_dir = None
     next_version = None
@@ -477,6 +478,9 @@ class Site(unittest.TestCase):
         self.address = f"http://127.0.0.1:{server.server_port}/"
 
     def test_offers(self):
+        # The address the release was made for, or where none was, the one it is served from.
+        named = os.environ.get("GUESS_DOWNLOAD_URL")
+        named = named.rstrip("/") + "/" if named else self.address
         for name, agent, offer in AGENTS:
             with self.subTest(name), Page.engine.visiting(Page.browser, agent=agent) as browser:
                 browser.get(self.address)
@@ -487,28 +491,26 @@ class Site(unittest.TestCase):
                 elif offer == "linux":
                     for command in LINUX_COMMANDS:
                         self.assertIn(command, yours.text)
-                    self.assertIn(f"curl -fsSL {self.address}install.sh | sh", yours.text)
-                    self.assertEqual({shown.text for shown in yours.find_elements(By.CLASS_NAME, "address")},
-                                     {self.address})
+                    self.assertIn(f"curl -fsSL {named}install.sh | sh", yours.text)
+                    self.assertEqual({shown.text for shown in yours.find_elements(By.CLASS_NAME, "address")}, {named})
                 else:
                     self.assertEqual(links, [self.address + "play/"])
 
     def test_without_scripts(self):
-        # Every file the checksums name at the top, but the page's own, with
-        # its size and SHA-256; and the key's fingerprint.
+        # Every file the checksums name at the top, of every version, but the
+        # page's own, with its size and SHA-256; and the key's fingerprint.
         with open(os.path.join(Page.site_dir, "SHA256SUMS"), encoding="utf-8") as sums:
             listed = {(name, f"{(os.path.getsize(os.path.join(Page.site_dir, name)) + 512) // 1024} KiB", digest)
                       for digest, name in (line.split() for line in sums)
                       if "/" not in name and name not in ("index.html", "site.js", "site.css", "terminal.png")}
         with tempfile.TemporaryDirectory() as home:
-            keys = subprocess.run(["gpg", "--homedir", home, "--show-keys", "--with-colons",
-                                   os.path.join(Page.site_dir, "guess-archive-keyring.gpg")],
+            keys = subprocess.run(["gpg", "--homedir", home, "--show-keys", "--with-colons", Page.keyring],
                                   capture_output=True, text=True, check=True).stdout
         with Page.engine.visiting(Page.browser, scripts=False) as browser:
             browser.get(self.address)
             self.assertFalse(browser.find_element(By.ID, "yours").is_displayed())
             rows = {tuple(cell.text for cell in row.find_elements(By.TAG_NAME, "td"))
-                    for row in browser.find_elements(By.CSS_SELECTOR, "#downloads tr")}
+                    for row in browser.find_elements(By.CSS_SELECTOR, "#downloads tr, #earlier tr")}
             self.assertEqual(rows - {()}, listed)
             self.assertIn(f"fpr:::::::::{browser.find_element(By.ID, 'fingerprint').text}:", keys)
 
@@ -563,7 +565,7 @@ def quit_browser():
 
 
 if __name__ == "__main__":
-    engine, program, driver, Page.site_dir = sys.argv[1:5]
+    engine, program, driver, Page.site_dir, Page.keyring = sys.argv[1:6]
     Page.page_dir = os.path.join(Page.site_dir, "play")
     Page.engine = {"chromium": Chromium, "webkit": WebKit}[engine](shutil.which(program), shutil.which(driver))
     work = tempfile.TemporaryDirectory()

@@ -9,9 +9,11 @@
 # and on the PATH, shows in Installed apps, gives way to a later version
 # (made of the same files by scripts/make-msi.cmake) and refuses an older
 # one, and uninstalling takes away everything it added and nothing else.
-# The program and the installer are signed (Authenticode), the signatures
-# verified against the certificate they carry: SHA256SUMS's signature is
-# what says whose they are.
+# The program and the installer are signed (Authenticode) by the release's
+# certificate, where the checks are given its key (GUESS_AUTHENTICODE_PFX,
+# as the release was), or else by the one they carry; or, where the release
+# was made without one, they say that they are not, and SHA256SUMS's
+# signature is what says whose they are.
 # The installer's own version is the release's, VERSION, which its name says.
 # PREFIX is a Wine prefix that nothing ran in (tests/wine.sh start FRESH).
 #   windows_packages.sh ZIP MSI VERSION PREFIX
@@ -25,10 +27,16 @@ cr=$(printf '\r')
 crlf() { [ -s "$1" ] && ! grep -qv "$cr\$" "$1"; }
 # Nothing a Windows player cannot see or use: no pictures, no other system.
 for_players() { ! grep -q -i -E '!\[|linux|debian|\bapt\b|cmake' "$1"; }
-signed() {  # signed FILE: by the certificate in it
-    rm -f "$work/signature" && osslsigncode extract-signature -pem -in "$1" -out "$work/signature" >/dev/null &&
-        openssl pkcs7 -in "$work/signature" -print_certs -out "$work/certificate" &&
-        quiet osslsigncode verify -in "$1" -CAfile "$work/certificate"
+[ -z "${GUESS_AUTHENTICODE_PFX:-}" ] || openssl pkcs12 -in "$GUESS_AUTHENTICODE_PFX" -nokeys \
+    -passin env:GUESS_AUTHENTICODE_PASSWORD -out "$work/certificate" || fatal "no certificate in GUESS_AUTHENTICODE_PFX"
+signed() {  # signed FILE
+    if ! osslsigncode extract-signature -pem -in "$1" -out "$work/signature" >/dev/null 2>&1; then
+        echo "Unsigned, as the release was made without GUESS_AUTHENTICODE_PFX: ${1##*/}"
+        [ -z "${GUESS_AUTHENTICODE_PFX:-}" ]
+        return
+    fi
+    { [ -s "$work/certificate" ] || openssl pkcs7 -in "$work/signature" -print_certs -out "$work/certificate"; } &&
+        rm "$work/signature" && quiet osslsigncode verify -in "$1" -CAfile "$work/certificate"
 }
 
 # The .zip.
