@@ -32,21 +32,14 @@ set(GUESS_LINUX_TARGETS
 # GUESS_TARBALL_PROCESSOR, GUESS_MACHINES (a list), GUESS_RPM_ARCHITECTURE
 # and GUESS_PACMAN_ARCHITECTURE ("" for "-").
 macro(guess_linux_target architecture)
-    unset(GUESS_MACHINES)
-    foreach(row IN LISTS GUESS_LINUX_TARGETS)
-        string(REGEX REPLACE " *[|] *" ";" row "${row}")
-        list(POP_FRONT row name)
-        if(name STREQUAL "${architecture}")
-            list(POP_FRONT row GUESS_DEBIAN_PACKAGE GUESS_TARBALL_PROCESSOR GUESS_MACHINES GUESS_RPM_ARCHITECTURE
-                GUESS_PACMAN_ARCHITECTURE)
-        endif()
-    endforeach()
-    if(NOT DEFINED GUESS_MACHINES)
+    set(guess_row ${GUESS_LINUX_TARGETS})
+    list(FILTER guess_row INCLUDE REGEX "^${architecture} ")
+    if(NOT guess_row)
         message(FATAL_ERROR "${architecture} is no Linux target: cmake/LinuxTargets.cmake has no row of it")
     endif()
-    foreach(field GUESS_DEBIAN_PACKAGE GUESS_TARBALL_PROCESSOR GUESS_MACHINES GUESS_RPM_ARCHITECTURE
-            GUESS_PACMAN_ARCHITECTURE)
-        string(REGEX REPLACE "^-$" "" ${field} "${${field}}")
-    endforeach()
+    string(REGEX REPLACE " *[|] *" ";" guess_row "${guess_row}")
+    list(TRANSFORM guess_row REPLACE "^-$" "")
+    list(POP_FRONT guess_row GUESS_TARGET GUESS_DEBIAN_PACKAGE GUESS_TARBALL_PROCESSOR GUESS_MACHINES
+        GUESS_RPM_ARCHITECTURE GUESS_PACMAN_ARCHITECTURE)
     separate_arguments(GUESS_MACHINES)
 endmacro()
