@@ -6,7 +6,8 @@
 # menus, and a phone's home screen. A release renders it once, at every
 # size of GUESS_ICON_SIZES, for all its products, which take it from the
 # folder GUESS_ICONS names (SIZE.png); a build given none renders the sizes
-# it shows itself.
+# it shows itself, as the web build renders its maskable icon, a picture of
+# its own.
 include_guard(GLOBAL)
 include(${CMAKE_CURRENT_LIST_DIR}/Tool.cmake)
 guess_find_program(GUESS_RSVG_CONVERT rsvg-convert librsvg2-bin)

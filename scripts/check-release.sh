@@ -11,7 +11,7 @@
 # (a fingerprint). Without one, they are checked against the key the
 # release holds, which proves nothing against a copy that was tampered
 # with, and it says so. Where PACKAGEs name some of its files (those of
-# one product, as `ls build-amd64/packages` lists them), it checks those
+# one product, as `ls build-linux/packages` lists them), it checks those
 # alone, once it has checked that the release is whole.
 #   scripts/check-release.sh [--key KEY] DIST [PACKAGE...]
 set -eu
