@@ -36,7 +36,8 @@ include(${top}/cmake/OpenPGP.cmake)
 # Refused before anything is made: a tree with changes, which is no commit;
 # keys that are not there (a PKCS#12 file, made absolute for the builds,
 # which run elsewhere; a secret key in the keyring); and an EARLIER that is
-# not what it was published as, or that holds this version or a newer one.
+# not what it was published as, or that holds this version or a newer one
+# (scripts/check-earlier.cmake).
 # A wrong password of the PKCS#12 file stops the release where the Windows
 # program is signed.
 if(FROM)
@@ -74,42 +75,14 @@ if(GUESS_OPENPGP_KEY)
     endif()
 endif()
 if(EARLIER)
-    # Checked as a player's system checks it: SHA256SUMS signed by the
-    # release's key, and every file as SHA256SUMS says.
     get_filename_component(EARLIER ${EARLIER} ABSOLUTE)
     if(EARLIER STREQUAL DIST)
         message(FATAL_ERROR "DIST is EARLIER, which is only read: make the new site in a folder of its own")
-    elseif(NOT GUESS_OPENPGP_KEY)
-        message(FATAL_ERROR "EARLIER is checked with the release's key, and GUESS_GPG_KEY names none")
     endif()
-    guess_openpgp_fingerprint(fingerprint)
-    execute_process(COMMAND ${GUESS_GPG} --batch --status-fd 1 --verify SHA256SUMS.asc SHA256SUMS
-        WORKING_DIRECTORY ${EARLIER} OUTPUT_VARIABLE status ERROR_VARIABLE said)
-    if(NOT status MATCHES "\\[GNUPG:\\] VALIDSIG [^\n]*${fingerprint}")
-        message(FATAL_ERROR "${EARLIER}/SHA256SUMS has no good signature by the release's key, ${fingerprint}: "
-            "it is no release published with it.\n${said}")
-    endif()
-    execute_process(COMMAND sha256sum --check --strict --quiet SHA256SUMS WORKING_DIRECTORY ${EARLIER}
-        RESULT_VARIABLE changed OUTPUT_VARIABLE said ERROR_VARIABLE said)
-    if(changed)
-        message(FATAL_ERROR "${EARLIER} is not as its SHA256SUMS says it was published:\n${said}")
-    endif()
-    # A version once published never changes, and the newest stays newest.
-    include(${top}/cmake/About.cmake)
-    file(STRINGS ${EARLIER}/SHA256SUMS files)
-    set(newest 0)
-    foreach(file IN LISTS files)
-        string(REGEX REPLACE "^[0-9a-f]+  " "" file "${file}")
-        if(file MATCHES "${GUESS_VERSIONED}" AND CMAKE_MATCH_1 VERSION_GREATER newest)
-            set(newest ${CMAKE_MATCH_1})
-        endif()
-    endforeach()
-    if(newest VERSION_GREATER version)
-        message(FATAL_ERROR "${EARLIER} holds version ${newest}, newer than ${version}: a release over it is newer "
-            "than its newest.")
-    elseif(newest VERSION_EQUAL version)
-        message(FATAL_ERROR "${EARLIER} holds version ${version} already, and a version once published never changes: "
-            "raise the version (docs/releasing.md).")
+    execute_process(COMMAND ${CMAKE_COMMAND} -D EARLIER=${EARLIER} -D VERSION=${version}
+        -P ${top}/scripts/check-earlier.cmake RESULT_VARIABLE refused)
+    if(refused)
+        message(FATAL_ERROR "No release is made over ${EARLIER}, for the reason above.")
     endif()
 endif()
 
