@@ -58,8 +58,9 @@ function(row file variable)  # appends FILE's row, with its size and SHA-256
     file(SIZE ${DIST}/${file} size)
     math(EXPR size "(${size} + 512) / 1024")
     file(SHA256 ${DIST}/${file} sum)
-    set(${variable} "${${variable}}      <tr><td><a href=\"${file}\">${file}</a></td><td>${size} KiB</td><td>${sum}</td></tr>\n"
-        PARENT_SCOPE)
+    string(APPEND ${variable}
+        "      <tr><td><a href=\"${file}\">${file}</a></td><td>${size} KiB</td><td>${sum}</td></tr>\n")
+    set(${variable} "${${variable}}" PARENT_SCOPE)
 endfunction()
 file(GLOB files LIST_DIRECTORIES false RELATIVE ${DIST} ${DIST}/*)
 list(REMOVE_ITEM files index.html site.js site.css terminal.png)  # the page's own, of an earlier release

@@ -86,9 +86,9 @@ apt_for installed
 check quiet apt_in installed apt-get update
 native=$dist/guess_${version}_$(dpkg --print-architecture).deb
 check test "$(candidate installed)" = "$version"
-download() { rm -rf "$work/downloaded" && mkdir "$work/downloaded" && (cd "$work/downloaded" && quiet apt_in installed apt-get download guess); }
+download() { rm -rf "$work/got" && mkdir "$work/got" && (cd "$work/got" && quiet apt_in installed apt-get download guess); }
 check download
-check cmp "$work/downloaded/$(basename "$native")" "$native"
+check cmp "$work/got/$(basename "$native")" "$native"
 
 # What apt chooses to install with it, made into the archive; installed.
 for package in $(apt_in installed apt-get -s install "$native" |
@@ -101,7 +101,7 @@ check quiet apt_in installed apt-get install -y "$native"
 check plays chroot "$work/apt-installed/root" /usr/games/guess
 upload "$history/next" "$work/www"
 check download  # by the index of before the upload
-check cmp "$work/downloaded/$(basename "$native")" "$native"
+check cmp "$work/got/$(basename "$native")" "$native"
 check quiet apt_in installed apt-get update
 check quiet apt_in installed apt-get upgrade -y
 check test "$(version_in installed)" = "$next"

@@ -15,7 +15,7 @@ scripts=$1
 work=$(mktemp -d) || fatal "no temporary folder"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/failing" "$work/staged/guess" "$work/out" "$work/no-licenses" && echo game >"$work/staged/guess/README" &&
-    echo 'pkgname = guess' >"$work/PKGINFO" && command -v dpkg >"$work/trace" || fatal "what the packer packs could not be made"
+    echo 'pkgname = guess' >"$work/PKGINFO" && command -v dpkg >"$work/trace" || fatal "nothing to pack"
 for archiver in tar bsdtar zip; do
     printf '#!/bin/sh\nhead -c 100 /dev/zero\nexit 1\n' >"$work/failing/$archiver" && chmod +x "$work/failing/$archiver"
 done

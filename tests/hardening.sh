@@ -27,7 +27,7 @@ if [ "$what" = code ]; then
     # (Clang's intermediate code is not even ELF.)
     for o in "$@"; do readelf -hW -sW -nW "$o" 2>&1; done >"$read/code"
     if [ $# = 0 ] || holds code ' __gnu_lto_slim$\|LLVM bitcode'; then
-        readelf --dyn-syms -W "$program" >"$read/code" || fatal "readelf could not read $program"
+        readelf --dyn-syms -W "$program" >"$read/code" || fatal "unreadable: $program"
     else
         case $(sed -n 's/^ *Machine: *//p' "$read/code" | sort -u) in
         *X86-64* | *80386*) check holds code 'x86 feature: IBT, SHSTK' ;;
@@ -39,7 +39,7 @@ if [ "$what" = code ]; then
     exit $fail
 fi
 
-readelf -hW "$program" >"$read/header" && readelf -lW "$program" >"$read/segments" && readelf -dW "$program" >"$read/dynamic" || fatal "readelf could not read $program"
+readelf -hW "$program" >"$read/header" && readelf -lW "$program" >"$read/segments" && readelf -dW "$program" >"$read/dynamic" || fatal "unreadable: $program"
 check holds segments 'GNU_RELRO'
 check lacks segments 'GNU_STACK.*RWE'
 case $kind in

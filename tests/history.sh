@@ -34,7 +34,7 @@ rm -rf "$history" && mkdir -p "$new" "$TMPDIR" && cp -R "$dist" "$history/earlie
 repack() {
     format=$1 name=$(basename "$2" | sed "s/$version/$next/")
     shift 2
-    quiet bash "$scripts/pack.sh" "$format" "$tree" "$new/$name" "$@" || fatal "the next version's $name could not be packed"
+    quiet bash "$scripts/pack.sh" "$format" "$tree" "$new/$name" "$@" || fatal "$name could not be packed"
 }
 unpacked() {  # unpacked ARCHIVE: in $tree, with its folder named by the next version
     rm -rf "$tree" && mkdir "$tree" && bsdtar -xf "$1" -C "$tree" &&
@@ -46,8 +46,8 @@ shipped=$dist/guess_${version}_$architecture.deb
 rm -rf "$tree" && dpkg-deb -x "$shipped" "$tree" &&
     sed -e 's/^@GUESS_DEBIAN_DESCRIPTION@$/ next/' -e 's/@[A-Z_]*@/next/' "$scripts/../packaging/debian/control.in" \
         >"$work/control" &&
-    { printf 'guess (%s) unstable; urgency=medium\n\n  * Next.\n\n -- next <next@guess.invalid>  %s\n\n' \
-        "$next" "$(date -R -d "@$SOURCE_DATE_EPOCH")" && cat "$scripts/../packaging/debian/changelog"; } >"$work/changelog" ||
+    { printf 'guess (%s) unstable; urgency=medium\n\n  * Next.\n\n -- next <next@guess.invalid>  %s\n\n' "$next" \
+        "$(date -R -d "@$SOURCE_DATE_EPOCH")" && cat "$scripts/../packaging/debian/changelog"; } >"$work/changelog" ||
     fatal "$shipped could not be unpacked"
 repack deb "$shipped" "$architecture" "$work/control" "$work/changelog"
 shipped=$dist/guess-$version-1.$arch.rpm  # of the same vendor, which zypper updates only from
@@ -59,8 +59,8 @@ shipped=$dist/guess-$version-1-$arch.pkg.tar.zst
 unpacked "$shipped" && sed -e "s/^pkgver = .*/pkgver = $next-1/" -e '/^size = /d' "$tree/.PKGINFO" >"$work/PKGINFO" &&
     rm "$tree/.PKGINFO" "$tree/.MTREE" || fatal "$shipped could not be unpacked"
 repack pacman "$shipped" "$work/PKGINFO"
-for shipped in "$dist/guess-$version-linux-$arch.tar.gz" "$dist/guess-$version-web.zip" "$dist"/guess-"$version"-windows-*.zip
-do
+for shipped in "$dist/guess-$version-linux-$arch.tar.gz" "$dist/guess-$version-web.zip" \
+    "$dist"/guess-"$version"-windows-*.zip; do
     unpacked "$shipped" || fatal "$shipped could not be unpacked"
     case $shipped in *.zip) repack zip "$shipped" ;; *) repack tgz "$shipped" ;; esac
 done

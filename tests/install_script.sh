@@ -53,7 +53,7 @@ for run in first second; do
     check says "$home/bin is not on your PATH"
     check plays "$home/bin/guess"
     [ $run = second ] || { echo share/doc/guess/OLD >>"$home/share/guess/installed" &&
-        touch "$home/share/doc/guess/OLD" && earlier=$(ls -i "$home/bin/guess"); } || fatal "no earlier install to upgrade"
+        touch "$home/share/doc/guess/OLD" && earlier=$(ls -i "$home/bin/guess"); } || fatal "no install to upgrade"
 done
 check test ! -e "$home/share/doc/guess/OLD"
 check test "$(ls -i "$home/bin/guess")" != "$earlier"  # replaced whole
@@ -91,7 +91,7 @@ mkdir "$mirror" "$full" "$work/no-fetch" "$work/no-gpg" && serve "$mirror" && fr
         ln -s "$(command -v $tool)" "$work/no-fetch" || fatal "no PATH of POSIX tools"
     done && cp -P "$work/no-fetch"/* "$work/no-gpg" && ln -s "$(command -v curl)" "$work/no-gpg" &&
     runs "$release" "$prefix" && mount -t tmpfs -o size=$(($(du -sk "$prefix" | cut -f 1) * 3 / 2))k guess "$full" &&
-    runs "$release" "$full" && make_key other || fatal "the mirror, the installs that the failures start from, or the key could not be made"
+    runs "$release" "$full" && make_key other || fatal "no mirror, earlier installs or key"
 # What a failure must not change: the files of a prefix, their folders, and
 # what TMPDIR holds.
 state() { find "$1" "$TMPDIR" -mindepth 1 -type f -exec ls -li --time-style=+%s.%N {} + -exec cat {} + -o -print; }

@@ -34,7 +34,8 @@ check quiet gpgv --keyring "$keyring" "$rpm/repodata/repomd.xml.asc" "$rpm/repod
 check grep -q "<revision>$time</revision>" "$rpm/repodata/repomd.xml"
 check test -z "$(grep '<timestamp>' "$rpm/repodata/repomd.xml" | grep -v ">$time<")"
 check test -z "$(find "$rpm/repodata" -name '*sqlite*' -o -name '*.db*')"
-check test -z "$(gzip -dc "$rpm"/repodata/*-primary.xml.gz | grep -o '<time file="[0-9]*"' | grep -v "\"$time\"")"
+primary=$(sed -n 's|.*<location href="\(repodata/[^"]*-primary\.xml\.gz\)"/>.*|\1|p' "$rpm/repodata/repomd.xml")
+check test -z "$(gzip -dc "$rpm/$primary" | grep -o '<time file="[0-9]*"' | grep -v "\"$time\"")"
 
 named=${GUESS_DOWNLOAD_URL:-https://example.org/guess/}
 check grep -qx "baseurl=${named%/}/rpm/" "$dist/guess.repo"

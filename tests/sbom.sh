@@ -26,7 +26,7 @@ check grep -q "^Creator: " "$sbom"  # as SPDX asks
 check sh -c '! grep -q "^Creator: Person" "$1"' - "$sbom"
 check sh -c 'grep -q "^DocumentNamespace: https://spdx.org/spdxdocs/$2-[0-9a-f-]*$" "$1"' - "$sbom" "$name"
 
-tar -xzf "$tarball" -C "$work" && printf 'other sources\n' >"$work/$name.tar.gz" || fatal "the sources could not be unpacked"
+tar -xzf "$tarball" -C "$work" && printf 'other sources\n' >"$work/$name.tar.gz" || fatal "no sources"
 cmake -D SOURCE="$work/$name" -D TARBALL="$work/$name.tar.gz" -D OUTPUT="$work/other.spdx" \
     -P "$(dirname "$0")/../scripts/make-sbom.cmake" || fatal "the SBOM of other sources could not be made"
 check test "$(field DocumentNamespace "$work/other.spdx")" != "$(field DocumentNamespace "$sbom")"

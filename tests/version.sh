@@ -12,7 +12,7 @@ trap 'rm -rf "$work"' EXIT
 # What the configure reads up to the check, writable as the sources may not be.
 mkdir -p "$work/source/packaging/debian" && cp "$1/packaging/debian/changelog" "$work/source/packaging/debian" &&
     cp -R "$1/cmake" "$work/source" && chmod -R u+w "$work/source" &&
-    sed 's/^\( *VERSION [0-9]*\.[0-9]*\.\)[0-9]*$/\1999/' "$1/CMakeLists.txt" >"$work/source/CMakeLists.txt" || fatal "the sources could not be copied"
+    sed 's/^\( *VERSION [0-9]*\.[0-9]*\.\)[0-9]*$/\1999/' "$1/CMakeLists.txt" >"$work/source/CMakeLists.txt" || fatal "no copy"
 grep -q '^ *VERSION [0-9.]*\.999$' "$work/source/CMakeLists.txt" || { echo "no version raised"; exit 1; }
 if said=$(cmake -S "$work/source" -B "$work/build" 2>&1); then
     echo "configured with a changelog of another version"

@@ -59,13 +59,14 @@ next=$(echo "$release" | awk -F. '{ print $1 "." $2 "." $3 + 1 }')
 newer=$work/newer.msi
 mkdir "$work/newer" && cp "$files"/* "$work/newer" && wrestool -x -t 14 -o "$work/newer/guess.ico" "$exe" &&
     quiet cmake -D STAGED="$work/newer" -D OUTPUT="$newer" -D VERSION="$next" -D VENDOR="$(version "$msi" Manufacturer)" \
-        -D DESCRIPTION=next -P "$(dirname "$0")/../scripts/make-msi.cmake" || fatal "the next version's installer could not be made"
+        -D DESCRIPTION=next -P "$(dirname "$0")/../scripts/make-msi.cmake" || fatal "no next installer"
 
 # The installer, in a fresh prefix (made where none is given).
 wine start || fatal "Wine did not start"
-w() { wine run "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+# What Wine says goes to a log, which a failure shows.
+w() { wine run "$@" </dev/null 2>>"$work/wine.log" | tr -d '\r'; }
 install() {  # install /i|/x MSI: silently, as a deployment tool does
-    (cd "$(dirname "$2")" && wine run msiexec "$1" "$(basename "$2")" /qn </dev/null >/dev/null 2>&1)
+    (cd "$(dirname "$2")" && wine run msiexec "$1" "$(basename "$2")" /qn </dev/null >>"$work/wine.log" 2>&1)
 }
 profile=$(w winepath -u "$(w cmd /c echo %USERPROFILE%)")
 folder="$profile/AppData/Local/Programs/guess"
@@ -94,7 +95,7 @@ installed=$(w winepath -w "$folder")
 check sh -c 'strings -a "$1" | grep -qxF "$2"' - "$shortcut" "${installed}\\guess.exe"
 check sh -c 'strings -a -el "$1" | grep -qF "$2"' - "$shortcut" "${installed}\\"  # working folder
 check test "$(path)" = "$(printf 'C:\\tools\n%s\\' "$installed")"
-played=$(cd "$work" && printf '5\r\n' | wine run cmd /c guess 2>/dev/null | tr -d '\r')
+played=$(cd "$work" && printf '5\r\n' | wine run cmd /c guess 2>>"$work/wine.log" | tr -d '\r')
 check test "$played" = "Enter number from 0 to 9 just here to zembrate : That's your victory!"
 entries=$(apps)
 check test "$(app DisplayVersion)" = "$release"
@@ -121,4 +122,5 @@ check diff "$work/before" "$work/after"
 check test -z "$(apps)"
 check refused wine run reg query 'HKCU\Software\guess'
 check test "$(path)" = 'C:\tools'
+[ $fail = 0 ] || { echo "Wine said:"; cat "$work/wine.log"; }
 exit $fail
