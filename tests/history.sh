@@ -59,14 +59,13 @@ shipped=$dist/guess-$version-1-$arch.pkg.tar.zst
 unpacked "$shipped" && sed -e "s/^pkgver = .*/pkgver = $next-1/" -e '/^size = /d' "$tree/.PKGINFO" >"$work/PKGINFO" &&
     rm "$tree/.PKGINFO" "$tree/.MTREE" || fatal "$shipped could not be unpacked"
 repack pacman "$shipped" "$work/PKGINFO"
-for shipped in "$dist/guess-$version-linux-$arch.tar.gz" "$dist/guess-$version-web.zip" \
-    "$dist"/guess-"$version"-windows-*.zip; do
+for shipped in "$dist/guess-$version-linux-$arch.tar.gz" "$dist"/guess-"$version"-*.zip; do
     unpacked "$shipped" || fatal "$shipped could not be unpacked"
     case $shipped in *.zip) repack zip "$shipped" ;; *) repack tgz "$shipped" ;; esac
 done
 # The installer, of the Windows .zip's files and the program's icon.
-mv "$tree"/*/* "$tree" && rmdir "$tree"/guess-* && wrestool -x -t 14 -o "$tree/guess.ico" "$tree/guess.exe" ||
-    fatal "the installer's files could not be taken from the Windows .zip"
+unpacked "$(echo "$dist"/guess-"$version"-windows-*.zip)" && mv "$tree"/*/* "$tree" && rmdir "$tree"/guess-* &&
+    wrestool -x -t 14 -o "$tree/guess.ico" "$tree/guess.exe" || fatal "no installer's files in the Windows .zip"
 repack msi "$(echo "$dist"/guess-"$version"-windows-*.msi)" -D VERSION="$next"
 quiet cmake -D DIST="$new" -D VERSION="$next" -D EARLIER="$history/earlier" -P "$scripts/publish.cmake" &&
     mv "$new" "$history/next" || fatal "the next version could not be published over the release"

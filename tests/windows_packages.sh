@@ -6,9 +6,10 @@
 # double-click opens (CR LF), with a README written for a Windows player,
 # and nothing of the builder's. The installer, under Wine in a fresh prefix:
 # installs for the player without a prompt, puts the game in the Start menu
-# and on the PATH, shows in Installed apps, gives way to a later version
-# (made of the same files by scripts/make-msi.cmake) and refuses an older
-# one, and uninstalling takes away everything it added and nothing else.
+# and on the PATH, shows in Installed apps, gives way to the next version
+# (the next release's, of the same files: tests/history.sh) and refuses an
+# older one, and uninstalling takes away everything it added and nothing
+# else.
 # The program and the installer are signed (Authenticode) by the release's
 # certificate, where the checks are given its key (GUESS_AUTHENTICODE_PFX,
 # as the release was), or else by the one they carry; or, where the release
@@ -16,8 +17,8 @@
 # signature is what says whose they are.
 # The installer's own version is the release's, VERSION, which its name says.
 # PREFIX is a Wine prefix that nothing ran in (tests/wine.sh start FRESH).
-#   windows_packages.sh ZIP MSI VERSION PREFIX
-zip=$1 msi=$2 release=$3 prefix=$4
+#   windows_packages.sh ZIP MSI VERSION PREFIX HISTORY
+zip=$1 msi=$2 release=$3 prefix=$4 history=$5
 # shellcheck source=check.sh
 . "$(dirname "$0")/check.sh"
 work=$(mktemp -d) || fatal "no temporary folder"
@@ -51,15 +52,11 @@ check for_players "$files/README.txt"
 check signed "$exe"
 check signed "$msi"
 
-# The next version's installer, of the same files.
 version() { msiinfo export "$1" Property | tr -d '\r' | sed -n "s/^$2\t//p"; }
 check test "$(version "$msi" ProductVersion)" = "$release"
 check named "$msi" "guess-$release-"
 next=$(echo "$release" | awk -F. '{ print $1 "." $2 "." $3 + 1 }')
-newer=$work/newer.msi
-mkdir "$work/newer" && cp "$files"/* "$work/newer" && wrestool -x -t 14 -o "$work/newer/guess.ico" "$exe" &&
-    quiet cmake -D STAGED="$work/newer" -D OUTPUT="$newer" -D VERSION="$next" -D VENDOR="$(version "$msi" Manufacturer)" \
-        -D DESCRIPTION=next -P "$(dirname "$0")/../scripts/make-msi.cmake" || fatal "no next installer"
+newer=$(echo "$history"/next/guess-"$next"-windows-*.msi)
 
 # The installer, in a fresh prefix (made where none is given).
 wine start || fatal "Wine did not start"
