@@ -8,11 +8,12 @@
 # commit's time (SOURCE_DATE_EPOCH), with no database that would differ from
 # one build to the next. The index's files are named by their hashes, and
 # those of the earlier releases stay beside them: a client that read an
-# earlier repomd.xml finds what it names. With GUESS_GPG_KEY from the environment, the index is signed
-# (repomd.xml.asc), and the key is published beside it (repomd.xml.key),
-# where zypper looks for it. What a player adds it with goes beside the
-# packages: guess.repo, for dnf's /etc/yum.repos.d/ or `zypper addrepo`,
-# which names the release's address (cmake/About.cmake).
+# earlier repomd.xml finds what it names. With GUESS_GPG_KEY from the
+# environment, the index is signed (repomd.xml.asc), and the key is
+# published beside it (repomd.xml.key), where zypper looks for it. What a
+# player adds it with goes beside the packages: guess.repo, for dnf's
+# /etc/yum.repos.d/ or `zypper addrepo`, which names the release's address
+# (cmake/About.cmake).
 #   cmake -D DIST=DIR -P make-rpm-repository.cmake
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/About.cmake)
