@@ -12,7 +12,10 @@
 # release holds, which proves nothing against a copy that was tampered
 # with, and it says so. Where PACKAGEs name some of its files (those of
 # one product, as `ls build-linux/packages` lists them), it checks those
-# alone, once it has checked that the release is whole.
+# alone, once it has checked that the release is whole. The environment
+# says how the release was made: GUESS_DOWNLOAD_URL, the address it names;
+# GUESS_AUTHENTICODE_PFX and GUESS_AUTHENTICODE_PASSWORD, the key its
+# Windows files are signed with, where they are.
 #   scripts/check-release.sh [--key KEY] DIST [PACKAGE...]
 set -eu
 key=
@@ -25,6 +28,11 @@ dist=$(cd "$1" && pwd)
 shift
 only=$(printf '%s;' "$@")  # a CMake list
 tests=$(cd "$(dirname "$0")/../tests" && pwd)
+# The release's code-signing key, where given, by a path that the tests,
+# which run elsewhere, find too.
+if [ -n "${GUESS_AUTHENTICODE_PFX:-}" ]; then
+    GUESS_AUTHENTICODE_PFX=$(realpath "$GUESS_AUTHENTICODE_PFX") && export GUESS_AUTHENTICODE_PFX
+fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/guess-check.XXXXXX")
 trap 'gpgconf --homedir "$work/gnupg" --kill all; rm -rf "$work"' EXIT
 
