@@ -138,6 +138,17 @@ class Terminal {
         return waitpid(pid_, nullptr, WNOHANG) == 0 && poll(&fd, 1, 0) == 0;
     }
 
+    // True once the terminal is set for the game's wait (no line editing) and
+    // the game still waits after a pause. The wait drops what was typed
+    // before it began, so only then is a key typed one pressed in the wait.
+    bool in_wait() const {
+        const auto deadline = Clock::now() + 10s;
+        while ((settings().c_lflag & ICANON) != 0 && Clock::now() < deadline) {
+            std::this_thread::sleep_for(1ms);
+        }
+        return (settings().c_lflag & ICANON) == 0 && waiting_after(300ms);
+    }
+
     // The game's wait status, or -1 if it has not ended within the time.
     int status(std::chrono::milliseconds within = 10s) {
         const auto deadline = Clock::now() + within;

@@ -22,7 +22,7 @@ void play_to_wait(Terminal& term, const std::string& line, const std::string& an
     ASSERT_TRUE(term.shows(kPrompt)) << term.screen();
     term.type(line);
     ASSERT_TRUE(term.shows(answer + "\r\n")) << term.screen();
-    ASSERT_TRUE(term.waiting_after(300ms));
+    ASSERT_TRUE(term.in_wait());
 }
 
 struct KeyCase {
@@ -123,7 +123,7 @@ TEST_P(Stops, OneContinueWaitsAgainAndTheTerminalEndsAsFound) {
     ASSERT_TRUE(term.shows(kPrompt)) << term.screen();
     term.type("5\r");
     ASSERT_TRUE(term.shows(kWin + "\r\n")) << term.screen();
-    ASSERT_TRUE(term.waiting_after(300ms));
+    ASSERT_TRUE(term.in_wait());
 
     if (GetParam().shell_first) {
         term.stop_from_shell();
@@ -135,7 +135,7 @@ TEST_P(Stops, OneContinueWaitsAgainAndTheTerminalEndsAsFound) {
     }
 
     term.continue_in_foreground();
-    ASSERT_TRUE(term.waiting_after(300ms)) << "stopped again, or ended";
+    ASSERT_TRUE(term.in_wait()) << "stopped again, or ended";
     EXPECT_EQ(term.settings().c_lflag & (ICANON | ECHO), 0U) << "waits without Enter or echo";
     term.type("k");
     EXPECT_TRUE(exited_with_zero(term.status()));
