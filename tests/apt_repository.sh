@@ -136,7 +136,8 @@ trusted=$keyring
 cp -R "$dist" "$work/changed" && index=$work/changed/apt/dists/stable/main/binary-$(dpkg --print-architecture) &&
     sed -i 's/^Description: .*/Description: something else/' "$index/Packages" &&
     gzip -9n -c "$index/Packages" >"$index/Packages.gz" && for file in "$index"/by-hash/SHA512/*; do
-        if gzip -t "$file" 2>/dev/null; then cp "$index/Packages.gz" "$file"; else cp "$index/Packages" "$file"; fi
+        if gzip -t "$file" 2>/dev/null; then cp "$index/Packages.gz" "$file"; else cp "$index/Packages" "$file"; fi ||
+            fatal "$file could not be changed"
     done || fatal "the index could not be changed"
 serve "$work/changed"
 apt_for changed

@@ -96,7 +96,7 @@ for mutation in changed other; do
     case $mutation in
     changed) for primary in "$work"/www/rpm/repodata/*-primary.xml.gz; do
             gzip -dc "$primary" | sed 's|<summary>[^<]*|<summary>something else|' | gzip -9n >"$primary.new" &&
-                mv "$primary.new" "$primary" || break
+                mv "$primary.new" "$primary" || fatal "$primary could not be changed"
         done ;;
     other) sign_as_other "$work/www/rpm/repodata/repomd.xml" "$work/www/rpm/repodata/repomd.xml.asc" --armor --detach-sign ;;
     esac || fatal "the index could not be changed: $mutation"
