@@ -138,16 +138,24 @@ class Terminal {
         return waitpid(pid_, nullptr, WNOHANG) == 0 && poll(&fd, 1, 0) == 0;
     }
 
-    // True once the terminal is set for the game's wait (no line editing) and
-    // the game still waits after a pause. The wait drops what was typed
-    // before it began, so only then is a key typed one pressed in the wait.
-    bool in_wait() const {
+    // True once line editing is off at the terminal, as the game's wait and
+    // Wine's console set it: what was typed before then is dropped, or read
+    // as a line (Wine's console takes the Enter the terminal made of it as
+    // Ctrl-J), and only what is typed after it is read as keys.
+    bool line_editing_off() const {
         const auto deadline = Clock::now() + 10s;
-        while ((settings().c_lflag & ICANON) != 0 && Clock::now() < deadline) {
+        while ((settings().c_lflag & ICANON) != 0) {
+            if (Clock::now() >= deadline) {
+                return false;
+            }
             std::this_thread::sleep_for(1ms);
         }
-        return (settings().c_lflag & ICANON) == 0 && waiting_after(300ms);
+        return true;
     }
+
+    // True once the game waits for a key: the terminal set for its wait, and
+    // the game still there after a pause.
+    bool in_wait() const { return line_editing_off() && waiting_after(300ms); }
 
     // The game's wait status, or -1 if it has not ended within the time.
     int status(std::chrono::milliseconds within = 10s) {
